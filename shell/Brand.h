@@ -12,7 +12,11 @@ struct BrandInfo {
     std::string companyDefault;       // "company" value stored when missing
     std::string label3Text;           // Form1's Label3 when the configurator is activated; empty = unchanged
     std::string imageCompanyName;     // company field of the image when "company" has no leading "*"
+    std::string firmwareLabelText;    // Label2 of the firmware-download view; empty = unchanged
 };
+
+// The module firmware this program carries, as shown in captions.
+inline constexpr const char* kFirmwareText = "4.3.5 / 2019.01";
 
 // The brand of this build (the VARDECK_BRAND build option).
 int brandCode();

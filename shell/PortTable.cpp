@@ -1,0 +1,22 @@
+#include "shell/PortTable.h"
+
+#include "shell/Brand.h"
+#include "shell/Settings.h"
+
+namespace vardeck {
+
+std::string portTableKey() { return currentBrand().brandKey + "\\ports"; }
+
+std::string comPortDeviceFromTable(int portNumber) {
+    if (portNumber < 1) return {};
+    std::string device = ReadSetting(portTableKey(), "COM" + std::to_string(portNumber));
+    if (device.empty() || device.front() == '/') return device;
+    return "/dev/" + device;
+}
+
+std::string defaultComPortDevice(int portNumber) {
+    if (portNumber < 1) return {};
+    return "/dev/ttyS" + std::to_string(portNumber - 1);
+}
+
+}  // namespace vardeck
