@@ -1,6 +1,63 @@
-// vardeck-sim: a simulated device behind a pseudo-terminal.
+// vardeck-sim: a simulated device behind a pseudo-terminal. It prints the
+// terminal's path as its first line, then answers the program that opens it
+// until SIGINT or SIGTERM.
+#include "sim/DeviceCatalog.h"
+#include "sim/MemoryFile.h"
+#include "sim/PtyRunner.h"
+#include "sim/SimOptions.h"
+
 #include <cstdio>
-int main() {
-    std::fprintf(stderr, "vardeck-sim: not built yet\n");
-    return 1;
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace vardeck::sim;
+
+namespace {
+
+int fail(const std::string& message, int status = 1) {
+    std::fprintf(stderr, "vardeck-sim: %s\n", message.c_str());
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string error;
+    std::optional<SimOptions> options = parseSimOptions(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!options) {
+        return fail(error + " (see vardeck-sim --help)", kUsageExitCode);
+    }
+    if (options->help) {
+        std::fputs(simUsage().c_str(), stdout);
+        return 0;
+    }
+    if (!options->seedGiven) options->faults.seed = std::random_device{}();
+
+    std::unique_ptr<DeviceModel> model = makeDeviceModel(options->device, ModelOptions{options->firmware});
+    if (!options->memoryFile.empty()) {
+        if (!loadMemoryFile(options->memoryFile, model->memory(), error)) return fail(error, kUsageExitCode);
+        model->memoryLoaded();
+    }
+
+    FaultInjector faults(options->faults);
+    SimEndpoint endpoint(*model, &faults);
+    PtyRunner runner(endpoint, PtyOptions{options->pace, options->verbose, options->linkPath});
+    if (!runner.open(error)) return fail(error);
+    runner.stopOnSignals();
+
+    std::printf("%s\n", runner.slavePath().c_str());
+    std::fflush(stdout);
+    if (options->verbose) {
+        std::fprintf(stderr, "vardeck-sim: %s on %s, fault seed %u\n", model->description().c_str(),
+                     runner.slavePath().c_str(), options->faults.seed);
+    }
+
+    const bool served = runner.run(error);
+    int status = 0;
+    if (!served) status = fail(error);
+    if (!options->memoryFile.empty() && !saveMemoryFile(options->memoryFile, model->memory(), error)) {
+        status = fail(error);
+    }
+    return status;
 }

@@ -1,0 +1,37 @@
+#pragma once
+#include "sim/DeviceModel.h"
+
+namespace vardeck::sim {
+
+// A device whose memory the program reads and writes one byte a frame:
+//   read:  address hi, 00, address lo, 00    -> AB 00 address-lo data
+//   write: address hi, 01, address lo, data  -> AB 01 address-lo data-now-stored
+// Every device of the family keeps its type code at address 0x00FF, so the
+// identification frame 00 00 FF 00 is simply a read of that byte. Addresses
+// beyond the memory get no answer, as a device ignores what it cannot serve.
+class ByteMemoryModel : public DeviceModel {
+public:
+    static constexpr uint8_t kAck = 0xAB;
+    static constexpr uint16_t kTypeCodeAddress = 0x00FF;
+    static constexpr uint8_t kReadByte = 0x00;
+    static constexpr uint8_t kWriteByte = 0x01;
+
+    ByteMemoryModel(int typeCode, std::size_t memorySize);
+
+    void memoryLoaded() override { restoreOwnedBytes(); }
+
+protected:
+    bool onFrame(const Frame& frame) override;
+    // Bytes the device keeps for itself: writes leave them as they are.
+    virtual bool ownsAddress(uint16_t address) const { return address == kTypeCodeAddress; }
+    // Puts the device's own bytes back after the memory was replaced.
+    virtual void restoreOwnedBytes();
+
+    bool handleByteRead(const Frame& frame);
+    bool handleByteWrite(const Frame& frame);
+    static uint16_t frameAddress(const Frame& frame) {
+        return static_cast<uint16_t>(frame[0] << 8 | frame[2]);
+    }
+};
+
+}  // namespace vardeck::sim

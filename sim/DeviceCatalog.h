@@ -1,0 +1,20 @@
+#pragma once
+#include "sim/DeviceModel.h"
+
+#include <memory>
+#include <vector>
+
+namespace vardeck::sim {
+
+struct ModelOptions {
+    // Firmware version number in tenths, for the Z-4 family.
+    int firmware = 43;
+};
+
+// The device type codes a model exists for, in ascending order.
+const std::vector<int>& knownDeviceCodes();
+bool isKnownDeviceCode(int code);
+// The model of the device with this type code; nullptr for an unknown code.
+std::unique_ptr<DeviceModel> makeDeviceModel(int code, const ModelOptions& options = {});
+
+}  // namespace vardeck::sim

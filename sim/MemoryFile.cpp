@@ -1,0 +1,72 @@
+#include "sim/MemoryFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+namespace vardeck::sim {
+
+namespace {
+std::string describeErrno(const std::string& what, const std::string& path) {
+    return what + " " + path + ": " + std::strerror(errno);
+}
+}  // namespace
+
+bool loadMemoryFile(const std::string& path, std::span<uint8_t> memory, std::string& error) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (status.type() == std::filesystem::file_type::not_found) return true;
+    if (status.type() != std::filesystem::file_type::regular) {
+        error = "memory file " + path + " is not a regular file";
+        return false;
+    }
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = describeErrno("cannot open memory file", path);
+        return false;
+    }
+    // One byte more than fits tells a too-long file from one that fits exactly.
+    std::string content(memory.size() + 1, '\0');
+    in.read(content.data(), static_cast<std::streamsize>(content.size()));
+    if (in.bad()) {
+        error = "cannot read memory file " + path;
+        return false;
+    }
+    const auto got = static_cast<std::size_t>(in.gcount());
+    if (got > memory.size()) {
+        error = "memory file " + path + " is longer than the device's " + std::to_string(memory.size()) +
+                " bytes";
+        return false;
+    }
+    std::memcpy(memory.data(), content.data(), got);
+    return true;
+}
+
+bool saveMemoryFile(const std::string& path, std::span<const uint8_t> memory, std::string& error) {
+    const std::string temporary = path + ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) {
+            error = describeErrno("cannot write memory file", temporary);
+            return false;
+        }
+        out.write(reinterpret_cast<const char*>(memory.data()), static_cast<std::streamsize>(memory.size()));
+        out.flush();
+        if (!out) {
+            error = "cannot write memory file " + temporary;
+            std::remove(temporary.c_str());
+            return false;
+        }
+    }
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        error = describeErrno("cannot replace memory file", path);
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace vardeck::sim

@@ -1,0 +1,281 @@
+#include "sim/PtyRunner.h"
+
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <poll.h>
+#include <termios.h>
+#include <time.h>
+#include <unistd.h>
+
+namespace vardeck::sim {
+
+namespace {
+
+// Write end of the stop pipe of the runner that handles SIGINT and SIGTERM.
+std::atomic<int> signalStopFd{-1};
+
+void onStopSignal(int) {
+    const int fd = signalStopFd.load();
+    if (fd >= 0) {
+        const char byte = 1;
+        [[maybe_unused]] ssize_t ignored = ::write(fd, &byte, 1);
+    }
+}
+
+int bitsPerSecond(speed_t speed) {
+    struct Entry {
+        speed_t speed;
+        int bps;
+    };
+    static constexpr Entry table[] = {
+        {B110, 110},     {B300, 300},     {B600, 600},       {B1200, 1200},     {B2400, 2400},
+        {B4800, 4800},   {B9600, 9600},   {B19200, 19200},   {B38400, 38400},   {B57600, 57600},
+        {B115200, 115200}, {B230400, 230400},
+    };
+    for (const Entry& e : table) {
+        if (e.speed == speed) return e.bps;
+    }
+    return 0;  // unknown or hung up: no pacing
+}
+
+void sleepBriefly() {
+    const timespec pause{0, 20 * 1000 * 1000};
+    nanosleep(&pause, nullptr);
+}
+
+void closeFd(int& fd) {
+    if (fd >= 0) ::close(fd);
+    fd = -1;
+}
+
+std::string errnoText(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
+
+}  // namespace
+
+PtyRunner::PtyRunner(SimEndpoint& device, PtyOptions options) : device_(device), options_(std::move(options)) {
+    if (options_.verbose) {
+        device_.setReplyObserver([this](const Bytes& original, const FaultOutcome& outcome) {
+            logReply(original, outcome);
+        });
+    }
+}
+
+PtyRunner::~PtyRunner() {
+    device_.setReplyObserver(nullptr);
+    removeLink();
+    int expected = stopWrite_;
+    signalStopFd.compare_exchange_strong(expected, -1);
+    closeFd(slave_);
+    closeFd(master_);
+    closeFd(stopRead_);
+    closeFd(stopWrite_);
+}
+
+bool PtyRunner::open(std::string& error) {
+    master_ = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (master_ < 0) {
+        error = errnoText("posix_openpt");
+        return false;
+    }
+    char name[128];
+    if (grantpt(master_) != 0 || unlockpt(master_) != 0 || ptsname_r(master_, name, sizeof name) != 0) {
+        error = errnoText("cannot prepare the pseudo-terminal");
+        return false;
+    }
+    slavePath_ = name;
+    slave_ = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (slave_ < 0) {
+        error = errnoText("cannot open the pseudo-terminal's slave side");
+        return false;
+    }
+    termios tio{};
+    if (tcgetattr(slave_, &tio) != 0) {
+        error = errnoText("tcgetattr");
+        return false;
+    }
+    cfmakeraw(&tio);
+    cfsetispeed(&tio, B9600);
+    cfsetospeed(&tio, B9600);
+    if (tcsetattr(slave_, TCSANOW, &tio) != 0) {
+        error = errnoText("tcsetattr");
+        return false;
+    }
+    if (fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK) != 0) {
+        error = errnoText("fcntl");
+        return false;
+    }
+    int pipeFds[2];
+    if (pipe2(pipeFds, O_CLOEXEC | O_NONBLOCK) != 0) {
+        error = errnoText("pipe2");
+        return false;
+    }
+    stopRead_ = pipeFds[0];
+    stopWrite_ = pipeFds[1];
+
+    if (!options_.linkPath.empty()) {
+        namespace fs = std::filesystem;
+        std::error_code ec;
+        const fs::file_status status = fs::symlink_status(options_.linkPath, ec);
+        if (fs::exists(status)) {
+            // A link left by an earlier run is replaced; anything else is not ours to delete.
+            if (!fs::is_symlink(status)) {
+                error = "--link " + options_.linkPath + " exists and is not a symbolic link";
+                return false;
+            }
+            fs::remove(options_.linkPath, ec);
+        }
+        fs::create_symlink(slavePath_, options_.linkPath, ec);
+        if (ec) {
+            error = "cannot make link " + options_.linkPath + ": " + ec.message();
+            return false;
+        }
+        linkMade_ = true;
+    }
+    return true;
+}
+
+void PtyRunner::removeLink() {
+    if (!linkMade_) return;
+    linkMade_ = false;
+    // Only the link that still points at this terminal: a later run may own the name now.
+    std::error_code ec;
+    const std::filesystem::path target = std::filesystem::read_symlink(options_.linkPath, ec);
+    if (!ec && target == slavePath_) std::filesystem::remove(options_.linkPath, ec);
+}
+
+void PtyRunner::requestStop() {
+    if (stopWrite_ < 0) return;
+    const char byte = 1;
+    [[maybe_unused]] ssize_t ignored = ::write(stopWrite_, &byte, 1);
+}
+
+void PtyRunner::stopOnSignals() {
+    signalStopFd.store(stopWrite_);
+    struct sigaction action {};
+    action.sa_handler = onStopSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+SimTime PtyRunner::elapsed() const {
+    return std::chrono::duration_cast<SimTime>(std::chrono::steady_clock::now() - start_);
+}
+
+bool PtyRunner::run(std::string& error) {
+    if (master_ < 0) {
+        error = "the pseudo-terminal is not open";
+        return false;
+    }
+    for (;;) {
+        writeDueReplies();
+
+        timespec timeout{};
+        timespec* timeoutPtr = nullptr;
+        if (const std::optional<SimTime> next = device_.nextEvent()) {
+            const long long wait = std::max<long long>(0, (*next - elapsed()).count());
+            timeout.tv_sec = static_cast<time_t>(wait / 1000000);
+            timeout.tv_nsec = static_cast<long>(wait % 1000000) * 1000;
+            timeoutPtr = &timeout;
+        }
+        pollfd fds[2] = {{master_, POLLIN, 0}, {stopRead_, POLLIN, 0}};
+        const int ready = ppoll(fds, 2, timeoutPtr, nullptr);
+        if (ready < 0) {
+            if (errno == EINTR) continue;
+            error = errnoText("ppoll");
+            return false;
+        }
+        if (fds[1].revents != 0) return true;
+        if (fds[0].revents & POLLIN) {
+            readFromProgram();
+        } else if (fds[0].revents & (POLLHUP | POLLERR)) {
+            // Nobody holds the slave side (only if our own descriptor were lost):
+            // wait for the program to come back without spinning.
+            sleepBriefly();
+        }
+    }
+}
+
+void PtyRunner::updateByteTime() {
+    termios tio{};
+    if (tcgetattr(slave_, &tio) != 0) return;
+    device_.setByteTime(SimEndpoint::byteTimeAt(bitsPerSecond(cfgetospeed(&tio))));
+}
+
+void PtyRunner::readFromProgram() {
+    uint8_t buffer[512];
+    for (;;) {
+        const ssize_t n = ::read(master_, buffer, sizeof buffer);
+        if (n > 0) {
+            if (options_.pace) updateByteTime();
+            const std::size_t logged = device_.model().frameLog().size();
+            device_.receive(std::span<const uint8_t>(buffer, static_cast<std::size_t>(n)), elapsed());
+            logFramesReceivedSince(logged);
+            continue;
+        }
+        if (n < 0 && errno == EINTR) continue;
+        // EAGAIN: all read. EIO: the slave side is closed everywhere; see run().
+        if (n < 0 && errno == EIO) sleepBriefly();
+        return;
+    }
+}
+
+void PtyRunner::writeDueReplies() {
+    const SimTime now = elapsed();
+    device_.advanceTo(now);
+    flushReplyLog();
+    const Bytes due = device_.takeDue(now);
+    std::size_t sent = 0;
+    while (sent < due.size()) {
+        const ssize_t n = ::write(master_, due.data() + sent, due.size() - sent);
+        if (n > 0) {
+            sent += static_cast<std::size_t>(n);
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else {
+            // The program's input queue is full: like a UART overrun, the rest is lost.
+            if (options_.verbose) std::fprintf(stderr, "vardeck-sim: %zu reply bytes lost\n", due.size() - sent);
+            break;
+        }
+    }
+}
+
+void PtyRunner::logFramesReceivedSince(std::size_t firstNew) {
+    DeviceModel& model = device_.model();
+    if (options_.verbose) {
+        const auto& log = model.frameLog();
+        for (std::size_t i = firstNew; i < log.size(); ++i) {
+            std::fprintf(stderr, "[%10.3f] rx %s%s\n", static_cast<double>(log[i].at.count()) / 1000.0,
+                         hexBytes(log[i].bytes.data(), log[i].bytes.size()).c_str(),
+                         log[i].handled ? "" : " (ignored)");
+        }
+    }
+    flushReplyLog();
+    // A long-running simulator keeps no history: the log is for in-process tests.
+    model.clearFrameLog();
+}
+
+void PtyRunner::flushReplyLog() {
+    for (const std::string& line : pendingReplyLog_) std::fputs(line.c_str(), stderr);
+    pendingReplyLog_.clear();
+}
+
+void PtyRunner::logReply(const Bytes& original, const FaultOutcome& outcome) {
+    std::string note;
+    if (outcome.dropped) note += " dropped";
+    if (outcome.corrupted) note += " corrupted";
+    if (outcome.noiseBytes) note += " +" + std::to_string(outcome.noiseBytes) + " noise";
+    if (outcome.delay.count()) note += " delayed " + std::to_string(outcome.delay.count() / 1000) + " ms";
+    const Bytes& shown = outcome.dropped ? original : outcome.bytes;
+    char stamp[32];
+    std::snprintf(stamp, sizeof stamp, "[%10.3f] tx ", static_cast<double>(elapsed().count()) / 1000.0);
+    pendingReplyLog_.push_back(stamp + hexBytes(shown.data(), shown.size()) + note + "\n");
+}
+
+}  // namespace vardeck::sim

@@ -1,0 +1,63 @@
+#pragma once
+#include "sim/DeviceModel.h"
+#include "sim/FaultInjector.h"
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <span>
+
+namespace vardeck::sim {
+
+// The device end of the cable: a model, the faults that spoil its replies on
+// the way, and the reply bytes in flight, each stamped with the time it reaches
+// the program. The line carries one byte after another: with a byte time set,
+// a reply takes that long per byte, and a reply never overtakes the previous one.
+// Both the loopback channel and the pty runner drive one of these.
+class SimEndpoint {
+public:
+    // Called for every reply the model sends, after the faults are applied.
+    using ReplyObserver = std::function<void(const Bytes& original, const FaultOutcome& outcome)>;
+
+    explicit SimEndpoint(DeviceModel& model, FaultInjector* faults = nullptr);
+
+    // Bytes from the program at `now`.
+    void receive(std::span<const uint8_t> bytes, SimTime now);
+    // Lets the model act on time that passed without input.
+    void advanceTo(SimTime now);
+
+    // Time one byte takes on the line; 0 means replies arrive whole at once.
+    void setByteTime(SimTime perByte) { byteTime_ = perByte; }
+    SimTime byteTime() const { return byteTime_; }
+    // Start, eight data bits and stop: ten bit times a byte.
+    static SimTime byteTimeAt(int bitsPerSecond);
+
+    // The reply bytes that have reached the program by `now`, in order.
+    Bytes takeDue(SimTime now);
+    // When the next byte arrives or the model wants the time, whichever is first.
+    std::optional<SimTime> nextEvent() const;
+    // Bytes still on their way, for tests.
+    std::size_t bytesInFlight() const { return inFlight_.size(); }
+    // Throws away the bytes in flight (nobody is listening any more).
+    void discardInFlight() { inFlight_.clear(); }
+
+    DeviceModel& model() { return model_; }
+    void setReplyObserver(ReplyObserver observer) { observer_ = std::move(observer); }
+
+private:
+    struct TimedByte {
+        SimTime due;
+        uint8_t value;
+    };
+    void collectReplies();
+    void schedule(const Bytes& bytes, SimTime earliest);
+
+    DeviceModel& model_;
+    FaultInjector* faults_;
+    ReplyObserver observer_;
+    SimTime byteTime_{0};
+    SimTime lineFreeAt_{0};
+    std::deque<TimedByte> inFlight_;
+};
+
+}  // namespace vardeck::sim

@@ -1,0 +1,33 @@
+#pragma once
+#include "sim/FaultInjector.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vardeck::sim {
+
+// The command line of vardeck-sim:
+//   vardeck-sim --device CODE [--firmware N] [--memory FILE] [--link PATH] [--pace]
+//               [--drop P] [--corrupt P] [--noise P] [--delay-ms N] [--seed S] [--verbose]
+struct SimOptions {
+    int device = 0;
+    int firmware = 43;
+    std::string memoryFile;
+    std::string linkPath;
+    bool pace = false;
+    bool verbose = false;
+    bool help = false;
+    bool seedGiven = false;
+    FaultSettings faults;
+};
+
+// Exit status for a command line that cannot be used.
+inline constexpr int kUsageExitCode = 2;
+
+std::string simUsage();
+// Parses the arguments after the program name. On a mistake returns nothing and
+// puts a one-line explanation in `error`.
+std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& args, std::string& error);
+
+}  // namespace vardeck::sim

@@ -1,0 +1,206 @@
+// The vardeck-sim program over a real pseudo-terminal, as a program under test
+// sees it. Every wait has a generous deadline; no test sleeps.
+#include "sim/DeviceCatalog.h"
+#include "sim/SimFrame.h"
+#include "sim/SimProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <csignal>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+using namespace vardeck::sim;
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+constexpr auto kDeadline = 5000ms;
+const Bytes kIdentify{0x00, 0x00, 0xFF, 0x00, 0x01, 0xFE};
+
+Bytes frameBytes(uint8_t b0, uint8_t b1, uint8_t b2, uint8_t b3) {
+    const Frame f = makeFrame(b0, b1, b2, b3);
+    return Bytes(f.begin(), f.end());
+}
+
+// The program's end of the line: the slave side opened like a serial port.
+class Terminal {
+public:
+    explicit Terminal(const std::string& path, speed_t speed = B9600) {
+        fd_ = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        if (fd_ < 0) return;
+        termios tio{};
+        tcgetattr(fd_, &tio);
+        cfmakeraw(&tio);
+        cfsetispeed(&tio, speed);
+        cfsetospeed(&tio, speed);
+        tcsetattr(fd_, TCSANOW, &tio);
+    }
+    ~Terminal() { close(); }
+    void close() {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
+    }
+    bool isOpen() const { return fd_ >= 0; }
+    bool write(const Bytes& bytes) {
+        return ::write(fd_, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
+    }
+    // Reads until `count` bytes came or the deadline passed.
+    Bytes read(std::size_t count, std::chrono::milliseconds deadline = kDeadline) {
+        Bytes got;
+        const auto until = Clock::now() + deadline;
+        while (got.size() < count) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(until - Clock::now()).count();
+            if (left <= 0) break;
+            pollfd pfd{fd_, POLLIN, 0};
+            if (poll(&pfd, 1, static_cast<int>(left)) <= 0) continue;
+            uint8_t buffer[64];
+            const ssize_t n = ::read(fd_, buffer, std::min(sizeof buffer, count - got.size()));
+            if (n > 0) got.insert(got.end(), buffer, buffer + n);
+        }
+        return got;
+    }
+
+private:
+    int fd_ = -1;
+};
+
+class SimProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = std::filesystem::temp_directory_path() / ("vardeck-sim-test-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    void start(SimProcess& sim, const std::vector<std::string>& args) {
+        std::string error;
+        ASSERT_TRUE(sim.start(VARDECK_SIM_PATH, args, kDeadline, error)) << error;
+        ASSERT_FALSE(sim.slavePath().empty());
+    }
+    // The exit status of a simulator that had to refuse its command line.
+    std::optional<int> refusal(const std::vector<std::string>& args) {
+        SimProcess sim;
+        std::string error;
+        EXPECT_FALSE(sim.start(VARDECK_SIM_PATH, args, kDeadline, error));
+        return sim.waitExit(kDeadline);
+    }
+    static Bytes readFile(const std::filesystem::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), {});
+    }
+
+    std::filesystem::path dir;
+};
+
+}  // namespace
+
+TEST_F(SimProgram, EveryDeviceIdentifiesItselfThroughNoiseAndTheSecondProbe) {
+    for (int code : knownDeviceCodes()) {
+        SCOPED_TRACE(code);
+        SimProcess sim;
+        ASSERT_NO_FATAL_FAILURE(start(sim, {"--device", std::to_string(code)}));
+        Terminal port(sim.slavePath());
+        ASSERT_TRUE(port.isOpen());
+        // Junk, the second probe (no answer), then the identification frame.
+        Bytes traffic{0x13, 0x37};
+        for (uint8_t b : {0xA0, 0xFE, 0x00, 0x00, 0x62, 0x9D}) traffic.push_back(b);
+        traffic.insert(traffic.end(), kIdentify.begin(), kIdentify.end());
+        ASSERT_TRUE(port.write(traffic));
+        EXPECT_EQ(port.read(6), frameBytes(0xAB, 0x00, 0xFF, static_cast<uint8_t>(code)));
+        EXPECT_EQ(sim.stop(SIGTERM, kDeadline), 0);
+    }
+}
+
+TEST_F(SimProgram, KeepsServingWhenThePortIsClosedAndReopened) {
+    SimProcess sim;
+    ASSERT_NO_FATAL_FAILURE(start(sim, {"--device", "71"}));
+    for (int round = 0; round < 3; ++round) {
+        Terminal port(sim.slavePath());
+        ASSERT_TRUE(port.write(kIdentify));
+        EXPECT_EQ(port.read(6), frameBytes(0xAB, 0x00, 0xFF, 71)) << "round " << round;
+    }
+    EXPECT_EQ(sim.stop(SIGTERM, kDeadline), 0);
+}
+
+TEST_F(SimProgram, LinkPointsAtTheTerminalAndGoesAwayOnInterrupt) {
+    const auto link = dir / "ttyZ4";
+    SimProcess sim;
+    ASSERT_NO_FATAL_FAILURE(start(sim, {"--device", "80", "--link", link.string()}));
+    ASSERT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(std::filesystem::read_symlink(link).string(), sim.slavePath());
+    {
+        Terminal port(link.string());
+        ASSERT_TRUE(port.write(kIdentify));
+        EXPECT_EQ(port.read(6), frameBytes(0xAB, 0x00, 0xFF, 80));
+    }
+    EXPECT_EQ(sim.stop(SIGINT, kDeadline), 0);
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(link)));
+}
+
+TEST_F(SimProgram, MemoryIsLoadedAndWrittenBackAtExit) {
+    const auto file = dir / "z4.bin";
+    Bytes pattern(16);
+    for (std::size_t i = 0; i < pattern.size(); ++i) pattern[i] = static_cast<uint8_t>(0xA0 + i);
+    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(pattern.data()), 16);
+
+    SimProcess sim;
+    ASSERT_NO_FATAL_FAILURE(start(sim, {"--device", "70", "--firmware", "38", "--memory", file.string()}));
+    {
+        Terminal port(sim.slavePath());
+        ASSERT_TRUE(port.write(frameBytes(0x00, 0x00, 0x05, 0x00)));
+        EXPECT_EQ(port.read(6), frameBytes(0xAB, 0x00, 0x05, 0xA5));
+        ASSERT_TRUE(port.write(frameBytes(0x01, 0x01, 0x23, 0x5A)));
+        EXPECT_EQ(port.read(6), frameBytes(0xAB, 0x01, 0x23, 0x5A));
+    }
+    EXPECT_EQ(sim.stop(SIGTERM, kDeadline), 0);
+
+    const Bytes saved = readFile(file);
+    ASSERT_EQ(saved.size(), 8192u);
+    EXPECT_TRUE(std::equal(pattern.begin(), pattern.end(), saved.begin()));
+    EXPECT_EQ(saved[0x123], 0x5A);
+    EXPECT_EQ(saved[0xFE], 38);
+    EXPECT_EQ(saved[0xFF], 70);
+}
+
+TEST_F(SimProgram, RefusesUnknownCodesAndOversizedMemoryFiles) {
+    EXPECT_EQ(refusal({"--device", "12"}), 2);
+    const auto big = dir / "big.bin";
+    std::ofstream(big, std::ios::binary) << std::string(8193, 'x');
+    EXPECT_EQ(refusal({"--device", "90", "--memory", big.string()}), 2);
+}
+
+TEST_F(SimProgram, PacedRepliesFollowTheLineSpeedOfThePort) {
+    SimProcess sim;
+    ASSERT_NO_FATAL_FAILURE(start(sim, {"--device", "60", "--pace"}));
+    Terminal port(sim.slavePath(), B4800);
+    const auto sent = Clock::now();
+    ASSERT_TRUE(port.write(kIdentify));
+    EXPECT_EQ(port.read(6), frameBytes(0xAB, 0x00, 0xFF, 60));
+    // Six bytes at 4800 bit/s need 12.5 ms; the bound only says "paced at all".
+    EXPECT_GE(Clock::now() - sent, 10ms);
+    EXPECT_EQ(sim.stop(SIGTERM, kDeadline), 0);
+}
+
+TEST_F(SimProgram, FaultOptionsReachTheReplies) {
+    SimProcess sim;
+    ASSERT_NO_FATAL_FAILURE(start(sim, {"--device", "50", "--corrupt", "1", "--delay-ms", "30", "--seed", "5"}));
+    Terminal port(sim.slavePath());
+    const auto sent = Clock::now();
+    ASSERT_TRUE(port.write(kIdentify));
+    const Bytes got = port.read(6);
+    EXPECT_GE(Clock::now() - sent, 30ms);
+    const Bytes clean = frameBytes(0xAB, 0x00, 0xFF, 50);
+    ASSERT_EQ(got.size(), 6u);
+    int flipped = 0;
+    for (std::size_t i = 0; i < 6; ++i) flipped += std::popcount(static_cast<unsigned>(got[i] ^ clean[i]));
+    EXPECT_EQ(flipped, 1);
+    EXPECT_EQ(sim.stop(SIGTERM, kDeadline), 0);
+}
