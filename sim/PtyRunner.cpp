@@ -162,6 +162,8 @@ void PtyRunner::stopOnSignals() {
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+    // A closed terminal window ends the simulator the same orderly way.
+    sigaction(SIGHUP, &action, nullptr);
 }
 
 SimTime PtyRunner::elapsed() const {

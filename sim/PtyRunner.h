@@ -39,7 +39,7 @@ public:
     bool run(std::string& error);
     // Makes run() return soon. Safe to call from a signal handler.
     void requestStop();
-    // Lets SIGINT and SIGTERM request the stop of this runner.
+    // Lets SIGINT, SIGTERM and SIGHUP request the stop of this runner.
     void stopOnSignals();
 
 private:

@@ -2,34 +2,20 @@
 #include "sim/MemoryFile.h"
 #include "sim/Z4FamilyModel.h"
 
+#include "TestFiles.h"
+
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <unistd.h>
-
 using namespace vardeck::sim;
+using vardeck::sim::testfiles::readFile;
+using vardeck::sim::testfiles::writeFile;
 
 namespace {
 
 class MemoryFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = std::filesystem::temp_directory_path() / ("vardeck-sim-mem-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-    std::string path(const char* name) const { return (dir / name).string(); }
-    void writeFile(const std::string& p, const Bytes& bytes) {
-        std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                 static_cast<std::streamsize>(bytes.size()));
-    }
-    Bytes readFile(const std::string& p) {
-        std::ifstream in(p, std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), {});
-    }
-    std::filesystem::path dir;
+    std::string path(const char* name) const { return dir.file(name); }
+    testfiles::TempDir dir{"vardeck-sim-mem"};
 };
 
 }  // namespace
@@ -61,7 +47,7 @@ TEST_F(MemoryFileTest, RefusesWhatDoesNotFitAndAcceptsAMissingFile) {
     EXPECT_EQ(memory[8191], 0x22);
 
     EXPECT_TRUE(loadMemoryFile(path("absent.bin"), memory, error));
-    EXPECT_FALSE(loadMemoryFile(dir.string(), memory, error)) << "a directory is no memory file";
+    EXPECT_FALSE(loadMemoryFile(dir.path().string(), memory, error)) << "a directory is no memory file";
 }
 
 TEST_F(MemoryFileTest, SaveWritesTheWholeMemoryAndLeavesNoTemporary) {

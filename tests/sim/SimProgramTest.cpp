@@ -3,6 +3,7 @@
 #include "sim/DeviceCatalog.h"
 #include "sim/SimFrame.h"
 #include "sim/SimProcess.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +11,6 @@
 #include <csignal>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <poll.h>
 #include <termios.h>
 #include <unistd.h>
@@ -74,12 +73,6 @@ private:
 
 class SimProgram : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = std::filesystem::temp_directory_path() / ("vardeck-sim-test-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-
     void start(SimProcess& sim, const std::vector<std::string>& args) {
         std::string error;
         ASSERT_TRUE(sim.start(VARDECK_SIM_PATH, args, kDeadline, error)) << error;
@@ -92,12 +85,7 @@ protected:
         EXPECT_FALSE(sim.start(VARDECK_SIM_PATH, args, kDeadline, error));
         return sim.waitExit(kDeadline);
     }
-    static Bytes readFile(const std::filesystem::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), {});
-    }
-
-    std::filesystem::path dir;
+    testfiles::TempDir dir{"vardeck-sim-test"};
 };
 
 }  // namespace
@@ -131,7 +119,7 @@ TEST_F(SimProgram, KeepsServingWhenThePortIsClosedAndReopened) {
 }
 
 TEST_F(SimProgram, LinkPointsAtTheTerminalAndGoesAwayOnInterrupt) {
-    const auto link = dir / "ttyZ4";
+    const std::filesystem::path link = dir.file("ttyZ4");
     SimProcess sim;
     ASSERT_NO_FATAL_FAILURE(start(sim, {"--device", "80", "--link", link.string()}));
     ASSERT_TRUE(std::filesystem::is_symlink(link));
@@ -146,13 +134,13 @@ TEST_F(SimProgram, LinkPointsAtTheTerminalAndGoesAwayOnInterrupt) {
 }
 
 TEST_F(SimProgram, MemoryIsLoadedAndWrittenBackAtExit) {
-    const auto file = dir / "z4.bin";
+    const std::string file = dir.file("z4.bin");
     Bytes pattern(16);
     for (std::size_t i = 0; i < pattern.size(); ++i) pattern[i] = static_cast<uint8_t>(0xA0 + i);
-    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(pattern.data()), 16);
+    testfiles::writeFile(file, pattern);
 
     SimProcess sim;
-    ASSERT_NO_FATAL_FAILURE(start(sim, {"--device", "70", "--firmware", "38", "--memory", file.string()}));
+    ASSERT_NO_FATAL_FAILURE(start(sim, {"--device", "70", "--firmware", "38", "--memory", file}));
     {
         Terminal port(sim.slavePath());
         ASSERT_TRUE(port.write(frameBytes(0x00, 0x00, 0x05, 0x00)));
@@ -162,7 +150,7 @@ TEST_F(SimProgram, MemoryIsLoadedAndWrittenBackAtExit) {
     }
     EXPECT_EQ(sim.stop(SIGTERM, kDeadline), 0);
 
-    const Bytes saved = readFile(file);
+    const Bytes saved = testfiles::readFile(file);
     ASSERT_EQ(saved.size(), 8192u);
     EXPECT_TRUE(std::equal(pattern.begin(), pattern.end(), saved.begin()));
     EXPECT_EQ(saved[0x123], 0x5A);
@@ -172,9 +160,9 @@ TEST_F(SimProgram, MemoryIsLoadedAndWrittenBackAtExit) {
 
 TEST_F(SimProgram, RefusesUnknownCodesAndOversizedMemoryFiles) {
     EXPECT_EQ(refusal({"--device", "12"}), 2);
-    const auto big = dir / "big.bin";
-    std::ofstream(big, std::ios::binary) << std::string(8193, 'x');
-    EXPECT_EQ(refusal({"--device", "90", "--memory", big.string()}), 2);
+    const std::string big = dir.file("big.bin");
+    testfiles::writeFile(big, Bytes(8193, 0x78));
+    EXPECT_EQ(refusal({"--device", "90", "--memory", big}), 2);
 }
 
 TEST_F(SimProgram, PacedRepliesFollowTheLineSpeedOfThePort) {
