@@ -1,5 +1,6 @@
 #include "sim/PtyRunner.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <csignal>
