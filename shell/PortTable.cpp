@@ -1,5 +1,6 @@
 #include "shell/PortTable.h"
 
+#include "serial/PortNames.h"
 #include "shell/Brand.h"
 #include "shell/Settings.h"
 
@@ -14,9 +15,6 @@ std::string comPortDeviceFromTable(int portNumber) {
     return "/dev/" + device;
 }
 
-std::string defaultComPortDevice(int portNumber) {
-    if (portNumber < 1) return {};
-    return "/dev/ttyS" + std::to_string(portNumber - 1);
-}
+void installComPortTable() { setComPortTable(comPortDeviceFromTable); }
 
 }  // namespace vardeck

@@ -13,10 +13,12 @@ namespace vardeck {
 std::string portTableKey();  // brand key + "\ports"
 
 // The device the table gives for port n ("COMn"); empty when the table has no
-// entry for it (or n is not a port number), so the default applies.
+// entry for it (or n is not a port number), so the serial layer's default applies.
 std::string comPortDeviceFromTable(int portNumber);
 
-// The device of port n when the table says nothing: /dev/ttyS(n-1).
-std::string defaultComPortDevice(int portNumber);
+// Makes the serial layer resolve COM port numbers through this table (it falls back
+// to its own default, /dev/ttyS(n-1), where the table has no entry). Called once at
+// start, before any channel opens; the table is read afresh at every open.
+void installComPortTable();
 
 }  // namespace vardeck

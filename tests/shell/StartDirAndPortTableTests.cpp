@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "serial/PortNames.h"
 #include "shell/Brand.h"
 #include "shell/PortTable.h"
 #include "shell/Settings.h"
@@ -58,7 +59,13 @@ TEST(PortTable, TableEntriesOverrideTheDefaultDevice) {
     EXPECT_EQ(comPortDeviceFromTable(12), "/dev/ttyACM1");
     EXPECT_EQ(comPortDeviceFromTable(4), "");
     EXPECT_EQ(comPortDeviceFromTable(0), "");
-    EXPECT_EQ(defaultComPortDevice(1), "/dev/ttyS0");
-    EXPECT_EQ(defaultComPortDevice(32), "/dev/ttyS31");
-    EXPECT_EQ(defaultComPortDevice(0), "");
+
+    installComPortTable();
+    EXPECT_EQ(devicePathFor("\\\\.\\COM3"), "/dev/ttyUSB0");
+    EXPECT_EQ(devicePathFor("COM4"), "/dev/ttyS3");
+    // The table is read at every open: a later change counts without reinstalling.
+    WriteSetting(portTableKey(), "COM4", "/dev/ttyUSB9");
+    EXPECT_EQ(devicePathFor("COM4"), "/dev/ttyUSB9");
+    setComPortTable({});
+    EXPECT_EQ(devicePathFor("COM3"), "/dev/ttyS2");
 }
