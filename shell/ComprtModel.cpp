@@ -1,0 +1,165 @@
+#include "shell/ComprtModel.h"
+
+#include "serial/CommChannel.h"
+#include "shell/Brand.h"
+#include "shell/Dialogs.h"
+#include "shell/SearchHost.h"
+#include "shell/Settings.h"
+#include "z4link/Frame.h"
+
+namespace vardeck {
+namespace {
+
+bool startsWith(const std::string& text, const std::string& prefix) {
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+// The port number of "COM" followed by decimal digits only, clamped to what the
+// spin edit takes; 0 when the text is not of that form.
+int comPortNumber(const std::string& text, int max) {
+    if (!startsWith(text, "COM") || text.size() == 3) return 0;
+    long number = 0;
+    for (std::size_t i = 3; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c < '0' || c > '9') return 0;
+        if (number <= max) number = number * 10 + (c - '0');
+    }
+    return number > max ? max : static_cast<int>(number);
+}
+
+}  // namespace
+
+ComprtModel::ComprtModel(CommChannel& channel, Environment env) : channel_(channel), env_(std::move(env)) {
+    registry_.add("RadioGroup1", RadioGroup1);
+    registry_.add("SpinEdit1", SpinEdit1);
+    registry_.add("ComboBox1", ComboBox1);
+    registry_.add("BitBtn1", BitBtn1);
+    registry_.add("BitBtn2", BitBtn2);
+    registry_.add("BitBtn3", BitBtn3);
+    registry_.add("Timer1", Timer1);
+    channel_.OnRxChar = [this](CommChannel&, int count) { AsynComm321RxChar(count); };
+}
+
+void ComprtModel::FormActivate() {
+    ComboBox1.items.clear();
+    ComboBox1.itemIndex = -1;
+    entries_ = env_.listSerialDevices ? env_.listSerialDevices() : std::vector<SerialDeviceEntry>{};
+    for (const SerialDeviceEntry& entry : entries_) ComboBox1.items.push_back(entry.name);
+
+    const std::string& key = brandInfo(env_.brand).brandKey;
+    std::string stored = ReadSetting(key, "comport");
+    if (stored.empty()) {
+        stored = "COM1";
+        WriteSetting(key, "comport", stored);
+    }
+    showStoredChoice(stored);
+}
+
+void ComprtModel::showStoredChoice(const std::string& stored) {
+    RadioGroup1.itemIndex = -1;
+    for (int i = 0; i < kOtherItem; ++i) {
+        if (RadioGroup1.items[static_cast<std::size_t>(i)] == stored) RadioGroup1.itemIndex = i;
+    }
+    if (!startsWith(stored, kDevicePrefix)) return;
+
+    const std::string name = stored.substr(std::string(kDevicePrefix).size());
+    if (const int port = comPortNumber(name, SpinEdit1.max); port > 0) {
+        RadioGroup1.itemIndex = kOtherItem;
+        SpinEdit1.setValue(port);
+        return;
+    }
+    // A device name from the list (or a hand-edited value): no port number to show,
+    // so the list shows the name, and its entry when the device is still there.
+    ComboBox1.text = name;
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        if (entries_[i].device == name || entries_[i].name == name) {
+            ComboBox1.itemIndex = static_cast<int>(i);
+            ComboBox1.text = entries_[i].name;
+            break;
+        }
+    }
+}
+
+void ComprtModel::store(const std::string& value) {
+    WriteSetting(brandInfo(env_.brand).brandKey, "comport", value);
+}
+
+void ComprtModel::endProgram() {
+    Timer1.stop();
+    channel_.Close();
+    if (env_.navigator) env_.navigator->endProgram();
+}
+
+void ComprtModel::BitBtn1Click() {
+    const int item = RadioGroup1.itemIndex;
+    if (item >= 0 && item < kOtherItem) {
+        store(RadioGroup1.items[static_cast<std::size_t>(item)]);
+    } else if (item == kOtherItem) {
+        store(std::string(kDevicePrefix) + "COM" + std::to_string(SpinEdit1.value));
+    }
+    endProgram();
+}
+
+void ComprtModel::BitBtn3Click() { endProgram(); }
+
+void ComprtModel::ComboBox1Select(int index) {
+    if (index < 0 || index >= static_cast<int>(entries_.size())) return;
+    const SerialDeviceEntry& entry = entries_[static_cast<std::size_t>(index)];
+    ComboBox1.itemIndex = index;
+    ComboBox1.text = entry.name;
+    if (startsWith(entry.name, "COM")) {
+        store(kDevicePrefix + entry.name);
+    } else if (!entry.device.empty()) {
+        // Linux devices have no COM name; the device name itself is stored.
+        store(kDevicePrefix + entry.device);
+    } else {
+        return;
+    }
+    endProgram();
+}
+
+void ComprtModel::BitBtn2Click() {
+    port_ = 1;
+    step_ = 0;
+    found_ = false;
+    Timer1.start();
+}
+
+void ComprtModel::Timer1Timer() {
+    switch (step_) {
+        case 0:
+            channel_.SetDeviceName(std::string(kDevicePrefix) + "COM" + std::to_string(port_));
+            SpinEdit1.setValue(port_);
+            channel_.Open();
+            step_ = 1;
+            break;
+        case 1:
+            channel_.Write(kIdentificationFrame.data(), static_cast<int>(kIdentificationFrame.size()));
+            reply_.restart();
+            step_ = 2;
+            break;
+        default:
+            channel_.Close();
+            step_ = 0;
+            if (found_) {
+                RadioGroup1.itemIndex = kOtherItem;
+                Timer1.stop();
+                if (env_.dialogs) env_.dialogs->showMessage("Ready COM" + std::to_string(port_));
+            } else {
+                port_ = port_ % kScanPorts + 1;
+            }
+            break;
+    }
+}
+
+void ComprtModel::AsynComm321RxChar(int count) {
+    if (!reply_.collect(channel_, count)) return;
+    if (!frameIsValid(reply_.bytes())) {
+        reply_.restart();
+        return;
+    }
+    const int code = reply_[3];
+    if (code >= 11 && code <= 253) found_ = true;
+}
+
+}  // namespace vardeck

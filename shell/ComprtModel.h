@@ -1,0 +1,80 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "shell/SearchControls.h"
+#include "z4link/SixByteCollector.h"
+
+namespace vardeck {
+
+class CommChannel;
+class Dialogs;
+class ShellNavigator;
+
+// One entry of the USB serial device list.
+struct SerialDeviceEntry {
+    std::string name;    // shown in the list: "COM5", "ttyUSB0 (usb-FTDI_...)"
+    std::string device;  // stored after "\\.\" when the name is no "COM" name: "ttyUSB0"
+};
+
+// The port selection view comprt. Every way out of it ends the program; the choice
+// is stored as "comport" and used at the next start. Forms of the stored value:
+// "COM1".."COM8", "\\.\COM" + port number, "\\.\" + a device name from the list.
+class ComprtModel {
+public:
+    struct Environment {
+        int brand = 1;
+        Dialogs* dialogs = nullptr;
+        ShellNavigator* navigator = nullptr;
+        std::function<std::vector<SerialDeviceEntry>()> listSerialDevices;
+    };
+
+    // The four characters backslash, backslash, dot, backslash.
+    static constexpr const char* kDevicePrefix = "\\\\.\\";
+    static constexpr int kOtherItem = 8;                      // "Egyéb:"
+    static constexpr int kScanPorts = 32;
+
+    ComprtModel(CommChannel& channel, Environment env);
+
+    // --- Events ------------------------------------------------------------------
+    void FormActivate();
+    void BitBtn1Click();  // accept: store the choice, end the program
+    void BitBtn2Click();  // start the port scan
+    void BitBtn3Click();  // cancel: end the program
+    // An entry of the USB list was chosen.
+    void ComboBox1Select(int index);
+    void Timer1Timer();
+    void AsynComm321RxChar(int count);
+
+    // --- Scan state --------------------------------------------------------------
+    int scanPort() const { return port_; }
+    int scanStep() const { return step_; }
+    bool moduleFound() const { return found_; }
+    const std::vector<SerialDeviceEntry>& deviceEntries() const { return entries_; }
+    const ControlRegistry& controls() const { return registry_; }
+
+    // --- Controls ----------------------------------------------------------------
+    RadioGroupControl RadioGroup1{"COM port",
+                                  {"COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7", "COM8", "Egyéb:"}};
+    SpinEditControl SpinEdit1{1, 1, 512};
+    ComboBoxControl ComboBox1{"USB kereso"};
+    ButtonControl BitBtn1{"Rendben (kilép)"}, BitBtn2{"COM port auto detect"}, BitBtn3{"Mégse"};
+    ModelTimer Timer1{80};
+
+private:
+    void showStoredChoice(const std::string& stored);
+    void store(const std::string& value);
+    void endProgram();
+
+    CommChannel& channel_;
+    Environment env_;
+    ControlRegistry registry_;
+    std::vector<SerialDeviceEntry> entries_;
+    SixByteCollector reply_;
+    int port_ = 1;
+    int step_ = 0;
+    bool found_ = false;
+};
+
+}  // namespace vardeck

@@ -1,0 +1,243 @@
+#include "shell/Form1Model.h"
+
+#include "serial/CommChannel.h"
+#include "shell/Brand.h"
+#include "shell/Form8Model.h"
+#include "shell/Settings.h"
+#include "z4link/Frame.h"
+
+namespace vardeck {
+namespace {
+
+// What an identified code starts: the panel of the search view that flashes
+// (0: none) and whether the flash timer runs at all.
+struct HandoverStart {
+    int code;
+    int panel;
+    bool flash;
+};
+
+constexpr HandoverStart kHandoverStarts[] = {
+    {devicecode::kGprsModule, 4, true},  // Panel4, as its demo
+    {devicecode::kConverter, 5, true},
+    {devicecode::kTracker, 0, false},
+    {devicecode::kGeofence, 0, false},
+    {devicecode::kZ4, 3, true},
+    {devicecode::kZ4Branded, 3, true},
+    {devicecode::kZ1, 1, true},
+    {devicecode::kZGps, 6, true},
+    {devicecode::kZCid, 7, true},
+};
+
+// The demo item of each model panel.
+struct DemoStart {
+    int panel;
+    int code;
+    int firmware;
+};
+
+constexpr DemoStart kDemoStarts[] = {
+    {1, devicecode::kZ1, Form1Model::kDemoFirmwareVersion},
+    {3, devicecode::kZ4Branded, Form1Model::kDemoFirmwareVersion},
+    {4, devicecode::kGprsModule, 0},
+    {5, devicecode::kConverter, 0},
+    {6, devicecode::kZGps, 0},
+    {7, devicecode::kZCid, 0},
+};
+
+std::string withoutDevicePrefix(const std::string& name) {
+    static const std::string prefix = "\\\\.\\";
+    return name.compare(0, prefix.size(), prefix) == 0 ? name.substr(prefix.size()) : name;
+}
+
+}  // namespace
+
+Form1Model::Form1Model(CommChannel& channel, Form8Model& searchView, Environment env)
+    : channel_(channel), view_(searchView), env_(std::move(env)) {
+    registry_.add("Form1", Form1);
+    registry_.add("Label3", Label3);
+    registry_.add("adas", adas);
+    registry_.add("vilogo", vilogo);
+    registry_.add("ablakSTART", ablakSTART);
+    reply_.reset();
+    channel_.OnRxChar = [this](CommChannel&, int count) { AsynComm321RxChar(count); };
+    view_.attachSearchSide(*this);
+}
+
+Form1Model::~Form1Model() { channel_.OnRxChar = nullptr; }
+
+void Form1Model::showStatus(int panel, const std::string& text) {
+    view_.StatusBar1.panels[static_cast<std::size_t>(panel)] = text;
+}
+
+void Form1Model::FormActivate() {
+    const std::string& key = brandInfo(env_.brand).brandKey;
+    std::string port = ReadSetting(key, "comport");
+    if (port.empty()) port = "COM1";
+    channel_.SetDeviceName(port);
+    if (ReadSetting(key, "mode") == "TRAXO") {
+        channel_.SetBaudRate(cbr4800);
+        for (LabelControl* label : {&view_.Label2, &view_.Label4, &view_.Label5}) label->caption = "TRAXO/4800";
+    }
+    channel_.Open();
+    markedOpen_ = true;
+    WriteSetting(key, "StartDir", env_.startDir);
+    showStatus(0, withoutDevicePrefix(port));
+    state_ = kProbeA;
+}
+
+void Form1Model::adasTimer() {
+    adas.setInterval(kSendInterval);
+    if (state_ == kIdle) {
+        // A device has been handed over: free the port for its screen, once.
+        if (!markedOpen_) return;
+        channel_.Close();
+        markedOpen_ = false;
+    } else if (!markedOpen_) {
+        channel_.Open();
+        markedOpen_ = true;
+    }
+    if (holdOff_ > 0) {
+        --holdOff_;
+        return;
+    }
+    sendStep();
+}
+
+void Form1Model::sendStep() {
+    ++txCount_;
+    showStatus(2, "TX: " + std::to_string(txCount_));
+    switch (state_) {
+        case kProbeA: sendProbe(kIdentificationFrame.data(), kProbeB); break;
+        case kProbeB: sendProbe(kSecondProbeFrame.data(), kProbeA); break;
+        case 100:
+        case 101:
+            if (transfer_) transfer_->sendStep(*this);
+            break;
+        default: break;
+    }
+}
+
+// Four frames of a phase, then one silent tick that switches to the other phase.
+void Form1Model::sendProbe(const uint8_t* frame, int nextStateAfterPhase) {
+    if (phase_ == kFramesPerPhase) {
+        phase_ = 0;
+        state_ = nextStateAfterPhase;
+        return;
+    }
+    ++phase_;
+    channel_.Write(frame, static_cast<int>(kFrameSize));
+    reply_.restart();
+}
+
+void Form1Model::AsynComm321RxChar(int count) {
+    if (!reply_.collect(channel_, count)) return;
+    ++rxCount_;
+    showStatus(3, "RX: " + std::to_string(rxCount_));
+    switch (checkFrame(reply_.bytes())) {
+        case FrameCheck::WrongSum:
+            reply_.restart();
+            return;
+        case FrameCheck::WrongComplement:
+            reply_.restart();
+            ++badCount_;
+            showStatus(4, "BAD: " + std::to_string(badCount_));
+            return;
+        case FrameCheck::Valid: break;
+    }
+    // The count stays at six: the next byte before the next send drops the reply.
+    holdOff_ = kHoldOffTicks;
+    if (state_ == kProbeA) {
+        identified(reply_[3]);
+    } else if (state_ >= 100 && transfer_) {
+        transfer_->validReply(*this, reply_.bytes());
+    }
+}
+
+void Form1Model::identified(int code) {
+    typeCode_ = code;
+    showStatus(1, "Gsm: " + std::to_string(code));
+    for (const HandoverStart& start : kHandoverStarts) {
+        if (start.code == code) {
+            scheduleHandover(code, start.panel, start.flash, 0);
+            return;
+        }
+    }
+}
+
+void Form1Model::startDemo(int panelNumber) {
+    for (const DemoStart& demo : kDemoStarts) {
+        if (demo.panel == panelNumber) {
+            scheduleHandover(demo.code, demo.panel, true, demo.firmware);
+            return;
+        }
+    }
+}
+
+void Form1Model::scheduleHandover(int code, int panel, bool flash, int demoFirmware) {
+    // A hand-over already on its way keeps its device: a second answer (or a demo
+    // click) within the two seconds does not switch it to another code.
+    if (ablakSTART.enabled()) return;
+    dispatchCode_ = code;
+    demoFirmware_ = demoFirmware;
+    flashPanel_ = panel;
+    ablakSTART.start();
+    if (flash) vilogo.start();
+}
+
+void Form1Model::vilogoTimer() {
+    if (closeOnNextFlash_) {
+        // Free the device for the configurator that is about to open.
+        closeOnNextFlash_ = false;
+        channel_.Close();
+    }
+    if (PanelControl* panel = view_.panel(flashPanel_)) {
+        panel->color = panel->color == kRed ? kSearchGrey : kRed;
+    }
+}
+
+void Form1Model::ablakSTARTTimer() {
+    ablakSTART.stop();
+    DispatchTarget* target = env_.dispatch;
+    ShellNavigator* navigator = env_.navigator;
+    const int code = dispatchCode_;
+    if (target) target->hideZ4OptionalPages();
+    rxCount_ = 0;
+    state_ = kIdle;
+    if (code == devicecode::kGprsModule) {
+        Label3.caption = gprsModuleFoundText(env_.brand);
+        if (target) target->showForm1AsGprs();
+    } else {
+        if (navigator) navigator->hideForm1();
+        if (code == devicecode::kConverter) {
+            Label3.caption = kConverterText;
+            if (target) target->openForm5(1, kConverterText);
+        } else if (code == devicecode::kGeofence) {
+            Label3.caption = kGeofenceText;
+            if (target) target->openForm7(1);
+        } else if (code == devicecode::kTracker) {
+            Label3.caption = kTrackerText;
+            if (target) target->openTraxomain(0);
+        } else if (isZ4FamilyCode(code)) {
+            const ModelTexts texts = z4ModelTexts(env_.brand, code);
+            Label3.caption = texts.label3;
+            Z4Handover handover;
+            handover.typeCode = code;
+            handover.statusText = texts.statusText;
+            handover.demoFirmwareVersion = demoFirmware_;
+            handover.hideTemperatureField = code == devicecode::kZ4Branded ||
+                                            code == devicecode::kZGps || code == devicecode::kZCid;
+            if (target) target->openZ4Configurator(handover);
+        }
+    }
+    searchViewClosed();
+    if (target) target->closeSearchView();
+}
+
+void Form1Model::closeSearchChannel() { channel_.Close(); }
+
+void Form1Model::searchViewActivated() { closeOnNextFlash_ = true; }
+
+void Form1Model::searchViewClosed() { vilogo.stop(); }
+
+}  // namespace vardeck

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "shell/SearchControls.h"
+
+namespace vardeck {
+
+class ShellNavigator;
+
+// The start timer of the main view: 250 ms after Form1 has come up it asks for the
+// interface language on the very first start (Form10), then shows the search view.
+class StartupModel {
+public:
+    static constexpr int kInterval = 250;
+
+    StartupModel(ShellNavigator& navigator, int brand);
+
+    void startTimerTimer();
+    // Form10 has been closed: the next tick finds the language and opens the search.
+    void languageViewClosed() { startTimer.start(); }
+
+    ModelTimer startTimer{kInterval, true};
+
+private:
+    ShellNavigator& navigator_;
+    int brand_;
+};
+
+// The first-start language view Form10: four flags, each stores its language and
+// closes the view.
+class Form10Model {
+public:
+    static constexpr const char* kCaption = "Language/nyelv";
+
+    Form10Model(StartupModel& startup, ShellNavigator& navigator, int brand);
+
+    // The flags Image1..Image4: Hungarian "0", British "1", German "2", Slovenian "3".
+    void Image1Click() { flagClick(0); }
+    void Image2Click() { flagClick(1); }
+    void Image3Click() { flagClick(2); }
+    void Image4Click() { flagClick(3); }
+    // The view has been closed (by a flag or otherwise).
+    void FormClose() { startup_.languageViewClosed(); }
+
+    ViewControl Form10{kCaption};
+    PictureControl Image1{true, "flags/hungarian"}, Image2{true, "flags/british"},
+        Image3{true, "flags/german"}, Image4{true, "flags/slovenian"};
+
+private:
+    void flagClick(int language);
+
+    StartupModel& startup_;
+    ShellNavigator& navigator_;
+    int brand_;
+};
+
+}  // namespace vardeck
