@@ -1,0 +1,31 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vardeck::z4config {
+
+// Texts travel to the modules as single bytes of Windows code page 1250 (Central
+// European: Hungarian, German, Slovenian, Czech, Polish ... letters). The editor keeps
+// texts as UTF-8.
+//
+// Reading is exact for every byte: the five byte values the code page leaves undefined
+// (0x81, 0x83, 0x88, 0x90, 0x98) read as the C1 control characters of the same number,
+// as Windows reads them, so a decoded text written back gives the same bytes.
+// Writing maps every character the code page has to its byte; any other character (and
+// every byte of invalid UTF-8) becomes '?' (0x3F), one byte per character, so positions
+// and lengths stay those of the text.
+
+inline constexpr std::uint8_t kUnmappableByte = '?';
+
+char32_t cp1250ToUnicode(std::uint8_t byte);
+// kUnmappableByte for a character the code page does not have.
+std::uint8_t unicodeToCp1250(char32_t c);
+// True when the character has a byte of its own in the code page.
+bool cp1250Has(char32_t c);
+
+std::string cp1250ToUtf8(const std::uint8_t* bytes, std::size_t count);
+std::vector<std::uint8_t> utf8ToCp1250(std::string_view text);
+
+}  // namespace vardeck::z4config

@@ -1,0 +1,132 @@
+#pragma once
+#include <array>
+#include <initializer_list>
+#include <string_view>
+
+#include "z4config/ContactIdTables.h"
+#include "z4config/controls/ControlRegistry.h"
+#include "z4config/controls/Controls.h"
+
+namespace vardeck::z4config {
+
+// Pages whose refresh routine the binding runs.
+enum class Z4Page { Be1, Be2, Be3, Be4, Tamper, PowerMonitor, LifeSignal, Other, Temperature, Speed, Lift, OpenClose };
+
+// Device type codes of the Z-4 family.
+inline constexpr int kTypeZ4 = 70;
+inline constexpr int kTypeTrix = 71;
+inline constexpr int kTypeZ1 = 80;
+inline constexpr int kTypeGps = 90;
+inline constexpr int kTypeCid = 100;
+
+inline constexpr int kSecondsItem = 0;  // items of the time-unit lists KI1SECMIN, KI2SECMIN
+inline constexpr int kMinutesItem = 1;
+inline constexpr int kMaxMinutes = 1092;
+
+// The headless editor of the Z-4 configurator: its controls (by the names of the
+// screen), the values the image binding keeps beside them, the page refresh routines
+// and the rules that keep dependent controls consistent.
+class Z4Editor {
+public:
+    explicit Z4Editor(int deviceType = kTypeTrix);
+    Z4Editor(const Z4Editor&) = delete;
+    Z4Editor& operator=(const Z4Editor&) = delete;
+
+    controls::ControlRegistry& controls() { return registry_; }
+    const controls::ControlRegistry& controls() const { return registry_; }
+    template <class T>
+    T& get(std::string_view name) const { return registry_.get<T>(name); }
+
+    int deviceType() const { return deviceType_; }
+    void setDeviceType(int code) { deviceType_ = code; }
+    int firmwareVersion() const { return firmwareVersion_; }
+    void setFirmwareVersion(int version) { firmwareVersion_ = version; }
+
+    // Switch-on time of output 1 or 2 in seconds, whatever unit its spin edit shows.
+    int outputTime(int output) const { return outputTime_.at(output - 1); }
+    void setOutputTime(int output, int seconds) { outputTime_.at(output - 1) = seconds; }
+    int rememberedRedirection() const { return rememberedRedirection_; }
+    void setRememberedRedirection(int index) { rememberedRedirection_ = index; }
+    // SMS recipient mask of each event-code row (row r at index r - 1).
+    EventMasks& eventMasks() { return eventMasks_; }
+    const EventMasks& eventMasks() const { return eventMasks_; }
+    // Set once the accent warning has been shown; every page refresh clears it.
+    bool warningFlag() const { return warningFlag_; }
+    void setWarningFlag(bool on) { warningFlag_ = on; }
+
+    // Page refresh routines (run when a page is shown, by the decode, before a write).
+    void refreshPage(Z4Page page);
+    // The refreshes a module write runs before the encode, so that every recipient
+    // item's enabled state matches the phone list.
+    void refreshPagesBeforeWrite();
+
+    // The rule that follows a user's change of the named control; nothing for a control
+    // without one. The view binder calls it after writing the widget's value to the model.
+    void userChanged(std::string_view controlName);
+    // Sets a check box from the program; its click rule runs when its state changes.
+    void setChecked(controls::CheckBox& box, bool on);
+    // The unit list's click rule: range and shown value follow the unit.
+    void setTimeUnit(int output, int item);
+    // The spin edit's change rule: the output time follows the shown value.
+    void timeSpinChanged(int output);
+    // The mode list's change rule: only the timed mode uses the time and unit.
+    void outputModeChanged(int output);
+    // True when the phone field counts as empty (its first position is blank).
+    bool phoneEmpty(int phone) const;
+
+private:
+    controls::ControlRegistry registry_;
+    bool populated_;  // the controls exist before the references below bind to them
+
+public:
+    // Controls that rules and the binding use directly, named as on the screen.
+    std::array<controls::Edit*, 8> MaskEdit;  // MaskEdit1 to MaskEdit8
+    controls::CheckBox& CheckBox11;
+    controls::SpinEdit& SpinEdit1;
+    controls::SpinEdit& SpinEdit2;
+    controls::SpinEdit& SpinEdit3;
+    controls::ComboBox& ComboBox13;
+    controls::CheckBox& hkompmax;
+    controls::CheckBox& hkompmin;
+    controls::SpinEdit& SpinEdit6;
+    controls::SpinEdit& SpinEdit7;
+    controls::CheckBox& CheckEgyeb2;
+    controls::ComboBox& ComboBox11;
+    controls::ComboBox& ComboKi1;
+    controls::ComboBox& ComboKi2;
+    controls::ComboBox& KI1SECMIN;
+    controls::ComboBox& KI2SECMIN;
+    controls::SpinEdit& SpinKI1;
+    controls::SpinEdit& SpinKI2;
+    controls::Edit& Edit12;
+    controls::Label& Label181;
+    controls::ComboBox& ComboBox14;
+    controls::Edit& Edit10;
+    controls::Edit& Edit11;
+    controls::Grid& StringGrid2;
+    controls::Grid& StringGrid3;
+    controls::StatusBar& StatusBar1;
+
+private:
+    struct Output {
+        controls::ComboBox& mode;
+        controls::ComboBox& unit;
+        controls::SpinEdit& time;
+    };
+    Output output(int number);
+    void refreshRecipientLists(std::initializer_list<const char*> lists, bool blankFromPhone5);
+    void refreshOtherPage();
+    void inputTypeChanged(std::string_view combo);
+
+    int deviceType_;
+    int firmwareVersion_ = 0;
+    std::array<int, 2> outputTime_ = {3, 3};
+    int rememberedRedirection_ = -1;
+    EventMasks eventMasks_{};
+    bool warningFlag_ = false;
+};
+
+// Creates the controls of the Z-4 editor with their design defaults.
+void addZ4EditorControls(controls::ControlRegistry& registry);
+
+}  // namespace vardeck::z4config

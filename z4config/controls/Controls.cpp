@@ -1,0 +1,115 @@
+#include "z4config/controls/Controls.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "z4config/controls/Utf8.h"
+
+namespace vardeck::controls {
+
+std::string_view kindName(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Label: return "label";
+        case ControlKind::Button: return "button";
+        case ControlKind::CheckBox: return "check box";
+        case ControlKind::Edit: return "edit";
+        case ControlKind::ComboBox: return "list";
+        case ControlKind::SpinEdit: return "spin edit";
+        case ControlKind::CheckList: return "check list";
+        case ControlKind::Grid: return "grid";
+        case ControlKind::Page: return "page";
+        case ControlKind::StatusBar: return "status bar";
+    }
+    return "control";
+}
+
+bool CheckBox::setChecked(bool on) {
+    if (checked_ == on) return false;
+    checked_ = on;
+    return true;
+}
+
+bool EditMask::accepts(std::string_view text) const {
+    const std::u32string chars = utf8Decode(text);
+    if (chars.size() > positions.size()) return false;
+    for (std::size_t i = 0; i < chars.size(); ++i) {
+        const char32_t c = chars[i];
+        if (c == U' ') continue;
+        if (c >= 0x80 || positions[i].find(static_cast<char>(c)) == std::string::npos) return false;
+    }
+    return true;
+}
+
+bool Edit::setText(std::string text) {
+    if (text_ == text) return false;
+    text_ = std::move(text);
+    return true;
+}
+
+std::size_t Edit::length() const { return utf8Length(text_); }
+
+bool Edit::accepts(std::string_view text) const {
+    if (!utf8Valid(text)) return false;
+    if (maxLength_ != 0 && utf8Length(text) > maxLength_) return false;
+    return !masked() || mask_.accepts(text);
+}
+
+ComboBox::ComboBox(std::string name, std::vector<std::string> items, int itemIndex)
+    : Control(ControlKind::ComboBox, std::move(name)), items_(std::move(items)) {
+    setItemIndex(itemIndex);
+}
+
+bool ComboBox::setItemIndex(int index) {
+    if (index < 0 || index >= count()) index = -1;
+    if (index == itemIndex_) return false;
+    itemIndex_ = index;
+    return true;
+}
+
+std::string ComboBox::itemText() const { return itemIndex_ < 0 ? std::string() : items_[itemIndex_]; }
+
+void ComboBox::setItemCaption(int index, std::string text) { items_.at(index) = std::move(text); }
+
+SpinEdit::SpinEdit(std::string name, int minValue, int maxValue, int value)
+    : Control(ControlKind::SpinEdit, std::move(name)), min_(minValue), max_(std::max(minValue, maxValue)), value_(minValue) {
+    setValue(value);
+}
+
+bool SpinEdit::setValue(long long value) {
+    const int limited = static_cast<int>(std::clamp<long long>(value, min_, max_));
+    if (limited == value_) return false;
+    value_ = limited;
+    return true;
+}
+
+bool SpinEdit::setRange(int minValue, int maxValue) {
+    min_ = minValue;
+    max_ = std::max(minValue, maxValue);
+    return setValue(value_);
+}
+
+CheckList::CheckList(std::string name, std::vector<std::string> captions) : Control(ControlKind::CheckList, std::move(name)) {
+    for (auto& c : captions) items_.push_back({std::move(c)});
+}
+
+std::uint32_t CheckList::checkedBits() const {
+    std::uint32_t bits = 0;
+    for (int i = 0; i < count() && i < 32; ++i)
+        if (items_[i].checked) bits |= 1u << i;
+    return bits;
+}
+
+void CheckList::setCheckedBits(std::uint32_t bits) {
+    for (int i = 0; i < count() && i < 32; ++i) items_[i].checked = (bits >> i) & 1u;
+}
+
+Grid::Grid(std::string name, int rowCount, int colCount, int fixedRows)
+    : Control(ControlKind::Grid, std::move(name)), rows_(rowCount), cols_(colCount), fixed_(fixedRows),
+      cells_(static_cast<std::size_t>(rowCount) * colCount) {}
+
+std::size_t Grid::index(int row, int col) const {
+    if (row < 0 || row >= rows_ || col < 0 || col >= cols_) throw std::out_of_range("grid cell outside " + name());
+    return static_cast<std::size_t>(row) * cols_ + col;
+}
+
+}  // namespace vardeck::controls
