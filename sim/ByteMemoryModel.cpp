@@ -1,5 +1,7 @@
 #include "sim/ByteMemoryModel.h"
 
+#include <algorithm>
+
 namespace vardeck::sim {
 
 ByteMemoryModel::ByteMemoryModel(int typeCode, std::size_t memorySize)
@@ -30,8 +32,31 @@ bool ByteMemoryModel::handleByteWrite(const Frame& frame) {
     const uint16_t address = frameAddress(frame);
     if (address >= memory().size()) return false;
     if (!ownsAddress(address)) memory()[address] = frame[3];
+    recordWrite(WriteKind::Byte, address, 1);
     sendFrame(kAck, kWriteByte, frame[2], memory()[address]);
     return true;
+}
+
+void ByteMemoryModel::recordWrite(WriteKind kind, uint16_t address, uint16_t length) {
+    writes_.push_back(MemoryWrite{now(), kind, address, length});
+}
+
+std::vector<uint16_t> ByteMemoryModel::writtenAddresses() const {
+    std::vector<uint16_t> addresses;
+    for (const MemoryWrite& w : writes_) {
+        for (uint32_t a = w.address; a < uint32_t{w.address} + w.length; ++a) {
+            addresses.push_back(static_cast<uint16_t>(a));
+        }
+    }
+    std::sort(addresses.begin(), addresses.end());
+    addresses.erase(std::unique(addresses.begin(), addresses.end()), addresses.end());
+    return addresses;
+}
+
+bool ByteMemoryModel::wasWritten(uint16_t address) const {
+    return std::any_of(writes_.begin(), writes_.end(), [address](const MemoryWrite& w) {
+        return address >= w.address && address < uint32_t{w.address} + w.length;
+    });
 }
 
 }  // namespace vardeck::sim

@@ -1,7 +1,22 @@
 #pragma once
 #include "sim/DeviceModel.h"
 
+#include <vector>
+
 namespace vardeck::sim {
+
+// How a write reached the device's memory.
+enum class WriteKind { Byte, Block32, Block256 };
+
+// One write the device took from the program: `length` bytes from `address`.
+// Writes to bytes the device keeps for itself are recorded too (the program did
+// send them), although the memory keeps the device's own value there.
+struct MemoryWrite {
+    SimTime at;
+    WriteKind kind;
+    uint16_t address;
+    uint16_t length;
+};
 
 // A device whose memory the program reads and writes one byte a frame:
 //   read:  address hi, 00, address lo, 00    -> AB 00 address-lo data
@@ -20,8 +35,15 @@ public:
 
     void memoryLoaded() override { restoreOwnedBytes(); }
 
+    // The writes the device took, oldest first (cleared with the frame log).
+    const std::vector<MemoryWrite>& memoryWrites() const { return writes_; }
+    // Every address some write reached, ascending, each once.
+    std::vector<uint16_t> writtenAddresses() const;
+    bool wasWritten(uint16_t address) const;
+
 protected:
     bool onFrame(const Frame& frame) override;
+    void clearHistory() override { writes_.clear(); }
     // Bytes the device keeps for itself: writes leave them as they are.
     virtual bool ownsAddress(uint16_t address) const { return address == kTypeCodeAddress; }
     // Puts the device's own bytes back after the memory was replaced.
@@ -29,9 +51,13 @@ protected:
 
     bool handleByteRead(const Frame& frame);
     bool handleByteWrite(const Frame& frame);
+    void recordWrite(WriteKind kind, uint16_t address, uint16_t length);
     static uint16_t frameAddress(const Frame& frame) {
         return static_cast<uint16_t>(frame[0] << 8 | frame[2]);
     }
+
+private:
+    std::vector<MemoryWrite> writes_;
 };
 
 }  // namespace vardeck::sim

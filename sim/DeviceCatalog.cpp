@@ -21,7 +21,9 @@ bool isKnownDeviceCode(int code) {
 }
 
 std::unique_ptr<DeviceModel> makeDeviceModel(int code, const ModelOptions& options) {
-    if (Z4FamilyModel::isFamilyCode(code)) return std::make_unique<Z4FamilyModel>(code, options.firmware);
+    if (Z4FamilyModel::isFamilyCode(code)) {
+        return std::make_unique<Z4FamilyModel>(code, options.firmware, options.z4Timing);
+    }
     switch (code) {
         case GprsModuleModel::kTypeCode: return std::make_unique<GprsModuleModel>();
         case ConverterModel::kTypeCode: return std::make_unique<ConverterModel>();

@@ -1,5 +1,6 @@
 #pragma once
 #include "sim/DeviceModel.h"
+#include "sim/Z4FamilyModel.h"
 
 #include <memory>
 #include <vector>
@@ -8,7 +9,9 @@ namespace vardeck::sim {
 
 struct ModelOptions {
     // Firmware version number in tenths, for the Z-4 family.
-    int firmware = 43;
+    int firmware = Z4FamilyModel::kDefaultFirmware;
+    // Restart and payload times of the Z-4 family.
+    Z4Timing z4Timing;
 };
 
 // The device type codes a model exists for, in ascending order.

@@ -42,6 +42,10 @@ void DeviceModel::processInput() {
             Bytes payload(input_.begin(), input_.begin() + static_cast<std::ptrdiff_t>(raw_->count));
             input_.erase(input_.begin(), input_.begin() + static_cast<std::ptrdiff_t>(raw_->count));
             RawHandler handler = std::move(raw_->handler);
+            if (raw_->logIndex && *raw_->logIndex < frameLog_.size()) {
+                Bytes& logged = frameLog_[*raw_->logIndex].payload;
+                logged.insert(logged.end(), payload.begin(), payload.end());
+            }
             raw_.reset();
             handler(payload);  // may ask for the next payload
             continue;
@@ -74,7 +78,16 @@ void DeviceModel::sendFrame(uint8_t b0, uint8_t b1, uint8_t b2, uint8_t b3, SimT
 }
 
 void DeviceModel::expectRaw(std::size_t count, SimTime timeout, RawHandler handler) {
-    raw_ = RawRequest{count, now_ + timeout, std::move(handler)};
+    std::optional<std::size_t> logIndex;
+    if (!frameLog_.empty()) logIndex = frameLog_.size() - 1;
+    raw_ = RawRequest{count, now_ + timeout, std::move(handler), logIndex};
+}
+
+void DeviceModel::clearFrameLog() {
+    frameLog_.clear();
+    // A payload still on its way has no log entry to go to any more.
+    if (raw_) raw_->logIndex.reset();
+    clearHistory();
 }
 
 void DeviceModel::expireRaw() {

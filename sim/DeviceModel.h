@@ -16,10 +16,13 @@ namespace vardeck::sim {
 using Bytes = std::vector<uint8_t>;
 
 // A valid frame the device received, and whether it knew what to do with it.
+// A frame that announces a payload (block data, clock digits) gets the payload
+// attached once all of it has arrived; a payload that never completed stays out.
 struct ReceivedFrame {
     SimTime at;
     Frame bytes;
     bool handled;
+    Bytes payload = {};
 };
 
 // Bytes the device sends, and the earliest time they may leave it.
@@ -67,7 +70,8 @@ public:
     virtual void memoryLoaded() {}
 
     const std::vector<ReceivedFrame>& frameLog() const { return frameLog_; }
-    void clearFrameLog() { frameLog_.clear(); }
+    // Forgets the frame log and whatever else the model records for tests.
+    void clearFrameLog();
     // Bytes thrown away while looking for a frame or waiting for a payload.
     std::size_t discardedBytes() const { return discardedBytes_; }
 
@@ -83,6 +87,8 @@ protected:
     virtual std::optional<SimTime> modelWakeup() const { return std::nullopt; }
     // Consumes pending input; the default assembles frames and raw payloads.
     virtual void processInput();
+    // Called by clearFrameLog(): a model drops the records it keeps beside the log.
+    virtual void clearHistory() {}
 
     SimTime now() const { return now_; }
     std::deque<uint8_t>& pendingInput() { return input_; }
@@ -93,7 +99,7 @@ protected:
     void sendFrame(uint8_t b0, uint8_t b1, uint8_t b2, uint8_t b3, SimTime after = SimTime{0});
     // The next `count` bytes are a payload for `handler`, not frames. When they
     // have not all arrived by now + timeout, what came is dropped and frame
-    // assembly resumes.
+    // assembly resumes. A complete payload is attached to the latest logged frame.
     void expectRaw(std::size_t count, SimTime timeout, RawHandler handler);
 
 private:
@@ -101,6 +107,7 @@ private:
         std::size_t count;
         SimTime deadline;
         RawHandler handler;
+        std::optional<std::size_t> logIndex;  // the frame the payload belongs to
     };
     void setNow(SimTime now);
     void expireRaw();

@@ -1,14 +1,28 @@
 #include "sim/Z4FamilyModel.h"
 
+#include "sim/Z4StatusMemory.h"
+#include "z4link/CommandCodes.h"
+
+#include <algorithm>
+
 namespace vardeck::sim {
 
-Z4FamilyModel::Z4FamilyModel(int typeCode, int firmware)
-    : ByteMemoryModel(typeCode, kMemorySize), firmware_(firmware) {
+namespace {
+
+constexpr Frame kRestartFrame = makeFrame(0x00, z4cmd::kRestart, 0xAA, 0x00);
+constexpr Frame kLifeSignalFrame = makeFrame(0x02, z4cmd::kLifeSignalTest, 0x10, 0x01);
+
+bool samePayload(const Frame& a, const Frame& b) { return std::equal(a.begin(), a.begin() + 4, b.begin()); }
+
+}  // namespace
+
+Z4FamilyModel::Z4FamilyModel(int typeCode, int firmware, Z4Timing timing)
+    : ByteMemoryModel(typeCode, kMemorySize), firmware_(firmware), timing_(timing), status_(makeZ4StatusMemory()) {
     restoreOwnedBytes();
 }
 
 bool Z4FamilyModel::isFamilyCode(int code) {
-    return code == 70 || code == 71 || code == 80 || code == 90 || code == 100;
+    return code == 70 || code == 71 || code == 80 || code == 90 || code == kContactIdModelCode;
 }
 
 std::string Z4FamilyModel::description() const {
@@ -23,6 +37,60 @@ bool Z4FamilyModel::ownsAddress(uint16_t address) const {
 void Z4FamilyModel::restoreOwnedBytes() {
     ByteMemoryModel::restoreOwnedBytes();
     memory()[kFirmwareAddress] = static_cast<uint8_t>(firmware_);
+}
+
+bool Z4FamilyModel::onFrame(const Frame& frame) {
+    // A restarting module hears nothing; the frames are logged as ignored.
+    if (restarting()) return false;
+    switch (frame[1]) {
+        case z4cmd::kReadConfigByte: return handleByteRead(frame);
+        case z4cmd::kWriteConfigByte: return handleByteWrite(frame);
+        case z4cmd::kReadStatusByte: return handleStatusRead(frame);
+        case z4cmd::kReadLargeBlock: return handleLargeBlockRead(frame);
+        case z4cmd::kWriteLargeBlock: return handleLargeBlockWrite(frame);
+        case z4cmd::kReadSmallBlock: return handleSmallBlockRead(frame);
+        case z4cmd::kWriteSmallBlock: return handleSmallBlockWrite(frame);
+        case z4cmd::kSetClock: return handleSetClock(frame);
+        case z4cmd::kRestart: return handleRestart(frame);
+        case z4cmd::kLifeSignalTest: return handleLifeSignalTest(frame);
+        default: return false;
+    }
+}
+
+bool Z4FamilyModel::handleStatusRead(const Frame& frame) {
+    const uint16_t address = frameAddress(frame);
+    if (address >= status_.size()) return false;
+    sendFrame(kAck, z4cmd::kReadStatusByte, frame[2], status_[address]);
+    return true;
+}
+
+bool Z4FamilyModel::handleLifeSignalTest(const Frame& frame) {
+    if (!samePayload(frame, kLifeSignalFrame)) return false;
+    // The report goes out over GSM; the cable hears nothing back.
+    ++counters_.lifeSignalTests;
+    return true;
+}
+
+bool Z4FamilyModel::handleRestart(const Frame& frame) {
+    if (!samePayload(frame, kRestartFrame)) return false;
+    ++counters_.restarts;
+    quietUntil_ = now() + timing_.restartQuiet;
+    return true;
+}
+
+bool Z4FamilyModel::handleSetClock(const Frame& frame) {
+    if (frame[0] != 0 || frame[2] != 0 || frame[3] != 0) return false;
+    expectRaw(kClockDigits, timing_.payloadTimeout, [this](const Bytes& digits) { acceptClockDigits(digits); });
+    return true;
+}
+
+void Z4FamilyModel::acceptClockDigits(const Bytes& digits) {
+    // Only digits make a time; anything else is a garbled frame and gets no answer.
+    // Any two-digit date is taken: older programs send "111111" for it.
+    if (!std::all_of(digits.begin(), digits.end(), [](uint8_t c) { return c >= '0' && c <= '9'; })) return;
+    lastClock_ = ClockSetting{now(), std::string(digits.begin(), digits.end())};
+    ++counters_.clockSettings;
+    sendFrame(kAck, z4cmd::kClockSet, 0x00, 0x00);
 }
 
 }  // namespace vardeck::sim

@@ -4,24 +4,22 @@
 #include "sim/SimFrame.h"
 #include "sim/SimProcess.h"
 #include "TestFiles.h"
+#include "TestTerminal.h"
 
 #include <gtest/gtest.h>
 
 #include <bit>
 #include <csignal>
-#include <fcntl.h>
 #include <filesystem>
-#include <poll.h>
-#include <termios.h>
-#include <unistd.h>
 
 using namespace vardeck::sim;
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
+using testfiles::kDeadline;
+using testfiles::Terminal;
 
 namespace {
 
-constexpr auto kDeadline = 5000ms;
 const Bytes kIdentify{0x00, 0x00, 0xFF, 0x00, 0x01, 0xFE};
 
 Bytes frameBytes(uint8_t b0, uint8_t b1, uint8_t b2, uint8_t b3) {
@@ -29,55 +27,9 @@ Bytes frameBytes(uint8_t b0, uint8_t b1, uint8_t b2, uint8_t b3) {
     return Bytes(f.begin(), f.end());
 }
 
-// The program's end of the line: the slave side opened like a serial port.
-class Terminal {
-public:
-    explicit Terminal(const std::string& path, speed_t speed = B9600) {
-        fd_ = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
-        if (fd_ < 0) return;
-        termios tio{};
-        tcgetattr(fd_, &tio);
-        cfmakeraw(&tio);
-        cfsetispeed(&tio, speed);
-        cfsetospeed(&tio, speed);
-        tcsetattr(fd_, TCSANOW, &tio);
-    }
-    ~Terminal() { close(); }
-    void close() {
-        if (fd_ >= 0) ::close(fd_);
-        fd_ = -1;
-    }
-    bool isOpen() const { return fd_ >= 0; }
-    bool write(const Bytes& bytes) {
-        return ::write(fd_, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
-    }
-    // Reads until `count` bytes came or the deadline passed.
-    Bytes read(std::size_t count, std::chrono::milliseconds deadline = kDeadline) {
-        Bytes got;
-        const auto until = Clock::now() + deadline;
-        while (got.size() < count) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(until - Clock::now()).count();
-            if (left <= 0) break;
-            pollfd pfd{fd_, POLLIN, 0};
-            if (poll(&pfd, 1, static_cast<int>(left)) <= 0) continue;
-            uint8_t buffer[64];
-            const ssize_t n = ::read(fd_, buffer, std::min(sizeof buffer, count - got.size()));
-            if (n > 0) got.insert(got.end(), buffer, buffer + n);
-        }
-        return got;
-    }
-
-private:
-    int fd_ = -1;
-};
-
 class SimProgram : public ::testing::Test {
 protected:
-    void start(SimProcess& sim, const std::vector<std::string>& args) {
-        std::string error;
-        ASSERT_TRUE(sim.start(VARDECK_SIM_PATH, args, kDeadline, error)) << error;
-        ASSERT_FALSE(sim.slavePath().empty());
-    }
+    void start(SimProcess& sim, const std::vector<std::string>& args) { testfiles::startSimulator(sim, args); }
     // The exit status of a simulator that had to refuse its command line.
     std::optional<int> refusal(const std::vector<std::string>& args) {
         SimProcess sim;

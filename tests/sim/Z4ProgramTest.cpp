@@ -1,0 +1,67 @@
+// A Z-4 family module behind vardeck-sim, over a real pseudo-terminal: block
+// transfers, the clock and the status memory as a program sees them, and the
+// memory file that keeps what was written.
+#include "sim/SimProcess.h"
+#include "TestFiles.h"
+#include "TestTerminal.h"
+#include "Z4Commands.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+using namespace vardeck::sim;
+using namespace vardeck::sim::z4test;
+using testfiles::kDeadline;
+using testfiles::Terminal;
+
+TEST(Z4Program, BlockWriteReadBackAndClockEndUpInTheMemoryFile) {
+    testfiles::TempDir dir("vardeck-z4-sim-test");
+    const std::string file = dir.file("z4.bin");
+    SimProcess sim;
+    ASSERT_NO_FATAL_FAILURE(testfiles::startSimulator(sim, {"--device", "71", "--firmware", "41", "--memory", file}));
+    std::vector<Bytes> blocks;
+    {
+        Terminal port(sim.slavePath());
+        ASSERT_TRUE(port.isOpen());
+        for (uint8_t b = 0; b < 6; ++b) {
+            blocks.push_back(pattern(256, static_cast<uint8_t>(40 * b + 3)));
+            ASSERT_TRUE(port.write(largeWrite(static_cast<uint16_t>(16 * b), blocks.back())));
+            EXPECT_EQ(port.read(1), Bytes{dataSum(blocks.back().data(), 256)}) << "block " << int{b};
+        }
+        ASSERT_TRUE(port.write(largeRead(16)));
+        EXPECT_EQ(port.read(257), blocks[1] + Bytes{dataSum(blocks[1].data(), 256)});
+        ASSERT_TRUE(port.write(setClock("250314093000")));
+        EXPECT_EQ(port.read(6), frame(0xAB, 0xAA, 0x00, 0x00));
+    }
+    EXPECT_EQ(sim.stop(SIGTERM, kDeadline), 0);
+
+    const Bytes saved = testfiles::readFile(file);
+    ASSERT_EQ(saved.size(), 8192u);
+    for (std::size_t b = 0; b < 6; ++b) {
+        Bytes stored(saved.begin() + static_cast<std::ptrdiff_t>(256 * b),
+                     saved.begin() + static_cast<std::ptrdiff_t>(256 * b + 256));
+        if (b == 0) {
+            EXPECT_EQ(stored[0xFE], 41);
+            EXPECT_EQ(stored[0xFF], 71);
+            stored[0xFE] = blocks[0][0xFE];
+            stored[0xFF] = blocks[0][0xFF];
+        }
+        EXPECT_EQ(stored, blocks[b]) << "block " << b;
+    }
+}
+
+TEST(Z4Program, ContactIdModelMovesSmallBlocksAndShowsItsStatus) {
+    SimProcess sim;
+    ASSERT_NO_FATAL_FAILURE(testfiles::startSimulator(sim, {"--device", "100"}));
+    Terminal port(sim.slavePath());
+    const Bytes data = pattern(32, 0x5C);
+    ASSERT_TRUE(port.write(smallWrite(77, data)));
+    EXPECT_EQ(port.read(6), frame(0xAB, 77, 77, 0x00));
+    ASSERT_TRUE(port.write(smallRead(77)));
+    EXPECT_EQ(port.read(39), frame(0xAB, 0x40, 77, 0x00) + data + Bytes{dataSum(data.data(), 32)});
+    // Status byte 512 + 1: registered on the home network.
+    ASSERT_TRUE(port.write(statusRead(513)));
+    EXPECT_EQ(port.read(6), frame(0xAB, 0x02, 0x01, 0x01));
+    EXPECT_EQ(sim.stop(SIGTERM, kDeadline), 0);
+}
