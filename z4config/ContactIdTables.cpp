@@ -28,7 +28,7 @@ void encodeRecord(Bytes record, const std::string& code, const std::string& name
     if (isEvent) record[4] = mask;
     record[5] = 0;
     const std::string shownName = !name.empty() ? name : (isEvent ? "Event code: " : "Partition+zone: ") + code;
-    std::vector<std::uint8_t> bytes = utf8ToCp1250(shownName);
+    std::vector<std::uint8_t> bytes = terminatedTextBytes(shownName);
     const std::size_t n = std::min<std::size_t>(bytes.size(), kNameLength);
     std::copy_n(bytes.begin(), n, record.begin() + 6);
     if (n < kNameLength) record[6 + n] = 255;

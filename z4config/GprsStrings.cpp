@@ -21,7 +21,7 @@ std::string upToQuote(const std::string& text) { return text.substr(0, text.find
 void writeString(Image& image, std::size_t offset, std::string_view prefix, std::string_view name, std::size_t maxChars,
                  std::string_view suffix) {
     std::vector<std::uint8_t> bytes(prefix.begin(), prefix.end());
-    for (std::uint8_t b : utf8ToCp1250(controls::utf8Left(name, maxChars))) bytes.push_back(accentToImage(b));
+    for (std::uint8_t b : terminatedTextBytes(controls::utf8Left(name, maxChars))) bytes.push_back(accentToImage(b));
     bytes.insert(bytes.end(), suffix.begin(), suffix.end());
     bytes.push_back(kEnd);
     Bytes slot = slotOf(image, offset, bytes.size());

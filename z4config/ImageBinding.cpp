@@ -208,7 +208,7 @@ void decodeEpilogue(int step, Image& image, Z4Editor& e) {
 void writeCompany(Image& image, const EncodeContext& context) {
     // The field is 16 bytes; a longer name is cut there instead of running on over the
     // server string and beyond it into the alarm texts.
-    std::vector<std::uint8_t> bytes = utf8ToCp1250(companyFieldText(context));
+    std::vector<std::uint8_t> bytes = terminatedTextBytes(companyFieldText(context));
     const std::size_t n = std::min(bytes.size(), kCompanyMaxLength);
     Bytes slot = slotOf(image, kCompanyOffset, kCompanyMaxLength + 1);
     std::copy_n(bytes.begin(), n, slot.begin());
@@ -226,7 +226,11 @@ void encodePrologue(int step, Z4Editor& e, Image& image, const EncodeContext& co
             }
             break;
         case 12: writeCompany(image, context); break;
-        case 13: encodeCodeTables(image, e.StringGrid2, e.StringGrid3, e.eventMasks()); break;
+        case 13:
+            // Only the Z-CID keeps name records; on the other models these bytes hold the
+            // remote-monitoring block and bytes the editor must leave as they were read.
+            if (e.deviceType() == kTypeCid) encodeCodeTables(image, e.StringGrid2, e.StringGrid3, e.eventMasks());
+            break;
         case 14:
             writeServerString(image, e.Edit11.text());
             // The GPS model keeps its speed and lift texts in these bytes.

@@ -52,10 +52,16 @@ void writeTerminated(Bytes slot, const std::vector<std::uint8_t>& bytes) {
 }
 }  // namespace
 
+std::vector<std::uint8_t> terminatedTextBytes(std::string_view text) {
+    std::vector<std::uint8_t> bytes = utf8ToCp1250(text);
+    std::replace(bytes.begin(), bytes.end(), kEnd, kUnmappableByte);
+    return bytes;
+}
+
 std::string readPhoneSlot(ConstBytes slot) { return cp1250ToUtf8(slot.data(), lengthToEnd(slot)); }
 
 void writePhoneSlot(Bytes slot, std::string_view text, PhoneChars which) {
-    std::vector<std::uint8_t> bytes = utf8ToCp1250(text);
+    std::vector<std::uint8_t> bytes = terminatedTextBytes(text);
     if (which == PhoneChars::Dialable) {
         auto stop = std::find_if(bytes.begin(), bytes.end(), [](std::uint8_t b) { return !((b >= '0' && b <= '9') || b == '+'); });
         bytes.erase(stop, bytes.end());
@@ -71,7 +77,7 @@ std::string readTextSlot(Bytes slot) {
 }
 
 void writeTextSlot(Bytes slot, std::string_view text) {
-    std::vector<std::uint8_t> bytes = utf8ToCp1250(text);
+    std::vector<std::uint8_t> bytes = terminatedTextBytes(text);
     for (auto& b : bytes) b = accentToImage(b);
     writeTerminated(slot, bytes);
 }

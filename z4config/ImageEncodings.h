@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vardeck::z4config {
 
@@ -26,6 +27,11 @@ ConstBytes slotOf(const Image& image, std::size_t offset, std::size_t width);
 // 0xE0 0xE8 0xEC 0xF2, one below their code-page values; every other byte passes.
 std::uint8_t accentToImage(std::uint8_t byte);
 std::uint8_t accentFromImage(std::uint8_t byte);
+
+// The code page 1250 bytes of a text that 0xFF ends in the image. The one character
+// whose byte is 0xFF (the dot above, U+02D9) would end the text early, so it is
+// written as '?' like a character the code page lacks.
+std::vector<std::uint8_t> terminatedTextBytes(std::string_view text);
 
 // Phone slot: the characters up to the first 0xFF, at most the slot's width.
 std::string readPhoneSlot(ConstBytes slot);

@@ -136,7 +136,9 @@ ControlApply applyControlJson(Control& control, const JsonValue& state) {
         case ControlKind::Edit: {
             auto& edit = static_cast<Edit&>(control);
             if (!value->isString()) return failure(control, "\"text\" must be a string, got " + std::string(jsonTypeName(*value)));
-            if (!edit.accepts(value->asString())) {
+            // A text the control already holds is no edit: it may have come from a
+            // device and need not fit what a user could type.
+            if (value->asString() != edit.text() && !edit.accepts(value->asString())) {
                 std::string why = "text \"" + value->asString() + "\" is not accepted";
                 if (edit.maxLength()) why += " (at most " + std::to_string(edit.maxLength()) + " characters";
                 if (edit.masked()) why += edit.maxLength() ? ", and only the characters the field's mask allows" : " (only the characters the field's mask allows";

@@ -22,7 +22,8 @@ struct ControlApply {
 
 // Sets a control from a JSON object of the shape above, as a user's edit would: values
 // must be of the right type and within what the control accepts (edit length and mask,
-// spin range, list index, number of check-list items). "enabled", "visible", "item",
+// spin range, list index, number of check-list items); a text equal to the one the edit
+// holds is accepted as it is, as no user edit is needed to keep it. "enabled", "visible", "item",
 // "caption" and "panels" are accepted and ignored: they are shown, not edited. A field
 // the kind does not have is an error. On error the control is left unchanged.
 ControlApply applyControlJson(Control& control, const JsonValue& state);

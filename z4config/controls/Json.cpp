@@ -311,6 +311,17 @@ bool scalarsOnly(const JsonValue& v) {
     return true;
 }
 
+// One line for an array of scalars, and for an object whose members are scalars or
+// arrays of scalars (a control's state); everything else one member per line.
+bool oneLine(const JsonValue& v) {
+    if (v.isObject()) {
+        for (auto& m : v.asObject())
+            if (m.second.isObject() || (m.second.isArray() && !scalarsOnly(m.second))) return false;
+        return true;
+    }
+    return scalarsOnly(v);
+}
+
 void write(std::string& out, const JsonValue& v, int indent) {
     switch (v.type()) {
         case JsonValue::Type::Null: out += "null"; return;
@@ -334,12 +345,12 @@ void write(std::string& out, const JsonValue& v, int indent) {
         out.push_back(close);
         return;
     }
-    const bool oneLine = scalarsOnly(v);
+    const bool compact = oneLine(v);
     const std::string pad(static_cast<std::size_t>(indent + 1) * 2, ' ');
     out.push_back(open);
     for (std::size_t i = 0; i < n; ++i) {
         if (i) out.push_back(',');
-        if (oneLine) {
+        if (compact) {
             if (i) out.push_back(' ');
         } else {
             out.push_back('\n');
@@ -353,7 +364,7 @@ void write(std::string& out, const JsonValue& v, int indent) {
             write(out, v.asObject()[i].second, indent + 1);
         }
     }
-    if (!oneLine) {
+    if (!compact) {
         out.push_back('\n');
         out += std::string(static_cast<std::size_t>(indent) * 2, ' ');
     }
