@@ -43,6 +43,7 @@ ComprtModel::ComprtModel(CommChannel& channel, Environment env) : channel_(chann
 void ComprtModel::FormActivate() {
     ComboBox1.items.clear();
     ComboBox1.itemIndex = -1;
+    ComboBox1.text = kUsbListText;
     entries_ = env_.listSerialDevices ? env_.listSerialDevices() : std::vector<SerialDeviceEntry>{};
     for (const SerialDeviceEntry& entry : entries_) ComboBox1.items.push_back(entry.name);
 

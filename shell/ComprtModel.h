@@ -32,6 +32,7 @@ public:
 
     // The four characters backslash, backslash, dot, backslash.
     static constexpr const char* kDevicePrefix = "\\\\.\\";
+    static constexpr const char* kUsbListText = "USB kereso";  // the list's text with nothing chosen
     static constexpr int kOtherItem = 8;                      // "Egyéb:"
     static constexpr int kScanPorts = 32;
 
@@ -58,7 +59,7 @@ public:
     RadioGroupControl RadioGroup1{"COM port",
                                   {"COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7", "COM8", "Egyéb:"}};
     SpinEditControl SpinEdit1{1, 1, 512};
-    ComboBoxControl ComboBox1{"USB kereso"};
+    ComboBoxControl ComboBox1{kUsbListText};
     ButtonControl BitBtn1{"Rendben (kilép)"}, BitBtn2{"COM port auto detect"}, BitBtn3{"Mégse"};
     ModelTimer Timer1{80};
 

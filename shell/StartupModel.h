@@ -41,6 +41,8 @@ public:
     // The view has been closed (by a flag or otherwise).
     void FormClose() { startup_.languageViewClosed(); }
 
+    const ControlRegistry& controls() const { return registry_; }
+
     ViewControl Form10{kCaption};
     PictureControl Image1{true, "flags/hungarian"}, Image2{true, "flags/british"},
         Image3{true, "flags/german"}, Image4{true, "flags/slovenian"};
@@ -51,6 +53,7 @@ private:
     StartupModel& startup_;
     ShellNavigator& navigator_;
     int brand_;
+    ControlRegistry registry_;
 };
 
 }  // namespace vardeck

@@ -6,4 +6,4 @@ file(GLOB shell_search_test_sources CONFIGURE_DEPENDS
   ${CMAKE_CURRENT_LIST_DIR}/Form*ModelTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ComprtModelTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StartupModelTest.cpp)
-vardeck_gtest(shell_search_tests SOURCES ${shell_search_test_sources} LIBS vardeck_shell LABELS shell)
+vardeck_gtest(shell_search_tests SOURCES ${shell_search_test_sources} LIBS vardeck_shell vardeck_sim LABELS shell)

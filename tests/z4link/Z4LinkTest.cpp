@@ -5,6 +5,7 @@
 #include "tests/z4link/FakeChannel.h"
 #include "z4link/Frame.h"
 #include "z4link/ReplyChecks.h"
+#include "z4link/SixByteCollector.h"
 #include "z4link/Z4Link.h"
 
 namespace vardeck {
@@ -176,6 +177,26 @@ TEST_F(Z4LinkTest, NotificationCountingMoreThanTheChannelHasStoresOnlyRealBytes)
     EXPECT_EQ(link.rx().fill(), 0);
     link.onRxChar(-3);
     EXPECT_EQ(link.rx().fill(), 0);
+}
+
+}  // namespace
+}  // namespace vardeck
+
+namespace vardeck {
+namespace {
+
+TEST(SixByteCollector, LongBurstIsDrainedAndDropsWhatWasCollected) {
+    testing::FakeChannel channel;
+    SixByteCollector reply;
+    channel.OnRxChar = [&](CommChannel& c, int count) { reply.collect(c, count); };
+    channel.deliver({0xAB, 0x00, 0xFF});
+    EXPECT_EQ(reply.fill(), 3);
+    channel.deliver(std::vector<uint8_t>(300, 0x55));
+    EXPECT_EQ(reply.fill(), 0);
+    EXPECT_EQ(channel.waiting(), 0);
+    EXPECT_FALSE(reply.collect(channel, 0));
+    reply.reset();
+    EXPECT_EQ(reply[5], 0xFF);
 }
 
 }  // namespace

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include "tests/shell/SearchTestSupport.h"
+
+namespace vardeck {
+namespace {
+
+using testing::identificationReply;
+using testing::SearchRig;
+
+const std::string kPrefix = "\\\\.\\";
+
+TEST(ComprtPortView, ActivationShowsTheStoredChoice) {
+    SearchRig rig;
+    rig.comprt().FormActivate();
+    EXPECT_EQ(rig.stored("comport"), "COM1");
+    EXPECT_EQ(rig.comprt().RadioGroup1.itemIndex, 0);
+
+    rig.store("comport", "COM3");
+    rig.comprt().FormActivate();
+    EXPECT_EQ(rig.comprt().RadioGroup1.itemIndex, 2);
+
+    rig.store("comport", kPrefix + "COM12");
+    rig.comprt().FormActivate();
+    EXPECT_EQ(rig.comprt().RadioGroup1.itemIndex, ComprtModel::kOtherItem);
+    EXPECT_EQ(rig.comprt().SpinEdit1.value, 12);
+
+    rig.store("comport", kPrefix + "COM99999999999");
+    rig.comprt().FormActivate();
+    EXPECT_EQ(rig.comprt().SpinEdit1.value, 512);
+
+    rig.store("comport", "com3");  // not one of the items as written
+    rig.comprt().FormActivate();
+    EXPECT_EQ(rig.comprt().RadioGroup1.itemIndex, -1);
+}
+
+TEST(ComprtPortView, UsbEntryWithComNameIsStoredAndShownAsOther) {
+    SearchRig rig;
+    rig.usbDevices = {{"COM5", "COM5"}};
+    rig.comprt().FormActivate();
+    EXPECT_EQ(rig.comprt().ComboBox1.items, (std::vector<std::string>{"COM5"}));
+    rig.comprt().ComboBox1Select(0);
+    EXPECT_EQ(rig.stored("comport"), kPrefix + "COM5");
+    EXPECT_EQ(rig.host.calls.back(), "endProgram");
+    rig.comprt().FormActivate();
+    EXPECT_EQ(rig.comprt().RadioGroup1.itemIndex, ComprtModel::kOtherItem);
+    EXPECT_EQ(rig.comprt().SpinEdit1.value, 5);
+}
+
+TEST(ComprtPortView, LinuxUsbDeviceIsStoredByDeviceName) {
+    SearchRig rig;
+    rig.usbDevices = {{"ttyUSB0 (usb-FTDI_A5)", "ttyUSB0"}, {"ttyACM0", "ttyACM0"}};
+    rig.comprt().FormActivate();
+    rig.comprt().ComboBox1Select(0);
+    EXPECT_EQ(rig.stored("comport"), kPrefix + "ttyUSB0");
+    rig.comprt().FormActivate();
+    EXPECT_EQ(rig.comprt().RadioGroup1.itemIndex, -1);
+    EXPECT_EQ(rig.comprt().ComboBox1.itemIndex, 0);
+    EXPECT_EQ(rig.comprt().ComboBox1.text, "ttyUSB0 (usb-FTDI_A5)");
+
+    rig.usbDevices.clear();  // unplugged: the name is still shown
+    rig.comprt().FormActivate();
+    EXPECT_EQ(rig.comprt().ComboBox1.itemIndex, -1);
+    EXPECT_EQ(rig.comprt().ComboBox1.text, "ttyUSB0");
+    const int calls = static_cast<int>(rig.host.calls.size());
+    rig.comprt().ComboBox1Select(3);  // no such entry
+    EXPECT_EQ(static_cast<int>(rig.host.calls.size()), calls);
+    rig.store("comport", "COM3");
+    rig.comprt().FormActivate();
+    EXPECT_EQ(rig.comprt().ComboBox1.text, "USB kereso");
+}
+
+TEST(ComprtPortView, AcceptAndCancel) {
+    SearchRig rig;
+    rig.store("comport", "COM2");
+    rig.comprt().FormActivate();
+    rig.comprt().RadioGroup1.itemIndex = 7;
+    rig.comprt().BitBtn1Click();
+    EXPECT_EQ(rig.stored("comport"), "COM8");
+    rig.comprt().RadioGroup1.itemIndex = ComprtModel::kOtherItem;
+    rig.comprt().SpinEdit1.setValue(17);
+    rig.comprt().BitBtn1Click();
+    EXPECT_EQ(rig.stored("comport"), kPrefix + "COM17");
+    rig.comprt().RadioGroup1.itemIndex = -1;
+    rig.comprt().BitBtn1Click();
+    EXPECT_EQ(rig.stored("comport"), kPrefix + "COM17");
+    rig.comprt().RadioGroup1.itemIndex = 0;
+    rig.comprt().BitBtn3Click();
+    EXPECT_EQ(rig.stored("comport"), kPrefix + "COM17");
+    EXPECT_EQ(rig.host.count("endProgram"), 4);
+}
+
+// Runs the scan tick by tick; the module on `port` answers with `code`.
+void scanWithModuleOn(SearchRig& rig, int port, int code, int ticks) {
+    const std::string device = kPrefix + "COM" + std::to_string(port);
+    for (int i = 0; i < ticks && rig.comprt().Timer1.enabled(); ++i) {
+        const std::size_t writes = rig.portChannel.writes.size();
+        rig.clock.advance(80);
+        if (rig.portChannel.writes.size() > writes && rig.portChannel.DeviceName() == device) {
+            rig.portChannel.deliver(identificationReply(code));
+        }
+    }
+}
+
+TEST(ComprtPortView, ScanFindsTheModuleOnPort4) {
+    SearchRig rig;
+    rig.comprt().FormActivate();
+    rig.comprt().BitBtn2Click();
+    scanWithModuleOn(rig, 4, 71, 100);
+    EXPECT_FALSE(rig.comprt().Timer1.enabled());
+    EXPECT_EQ(rig.clock.now(), 12 * 80);  // three ticks a port, found on the close of port 4
+    EXPECT_EQ(rig.host.calls.back(), "message Ready COM4");
+    EXPECT_EQ(rig.comprt().RadioGroup1.itemIndex, ComprtModel::kOtherItem);
+    EXPECT_EQ(rig.comprt().SpinEdit1.value, 4);
+    EXPECT_FALSE(rig.portChannel.IsOpen());
+    EXPECT_EQ(rig.stored("comport"), "COM1");  // the scan stores nothing by itself
+    rig.comprt().BitBtn1Click();
+    EXPECT_EQ(rig.stored("comport"), kPrefix + "COM4");
+}
+
+TEST(ComprtPortView, CodesOutsideTheDeviceRangeDoNotStopTheScan) {
+    for (int code : {10, 254}) {
+        SearchRig rig;
+        rig.comprt().BitBtn2Click();
+        scanWithModuleOn(rig, 2, code, 3 * 33);
+        EXPECT_TRUE(rig.comprt().Timer1.enabled()) << code;
+        EXPECT_FALSE(rig.comprt().moduleFound()) << code;
+        // 33 ports' worth of ticks: the scan went past 32 and started again at 1.
+        EXPECT_EQ(rig.comprt().scanPort(), 2) << code;
+        EXPECT_EQ(rig.portChannel.openedNames[32], kPrefix + "COM1") << code;
+    }
+}
+
+TEST(ComprtPortView, ScanIgnoresABadChecksum) {
+    SearchRig rig;
+    rig.comprt().BitBtn2Click();
+    rig.clock.advance(160);
+    std::vector<uint8_t> reply = identificationReply(71);
+    reply[4] ^= 1;
+    rig.portChannel.deliver(reply);
+    EXPECT_FALSE(rig.comprt().moduleFound());
+    rig.portChannel.deliver(identificationReply(71));  // the count restarted at 0
+    EXPECT_TRUE(rig.comprt().moduleFound());
+}
+
+}  // namespace
+}  // namespace vardeck
