@@ -46,8 +46,12 @@ int sendTimeMs(int bytes, int bitsPerSecond) {
     return static_cast<int>(std::min<long long>(ms, 1000));
 }
 
-TC32EventType operator&(TC32EventType a, TC32EventType b) { return TC32EventType::fromBits(a.bits() & b.bits()); }
-TC32EventType operator|(TC32EventType a, TC32EventType b) { return TC32EventType::fromBits(a.bits() | b.bits()); }
+TC32EventType operator&(TC32EventType a, TC32EventType b) {
+    return TC32EventType::fromBits(a.bits() & b.bits());
+}
+TC32EventType operator|(TC32EventType a, TC32EventType b) {
+    return TC32EventType::fromBits(a.bits() | b.bits());
+}
 
 }  // namespace
 

@@ -31,7 +31,8 @@ int TCustomAsynComm32::OpenDevice() {
         closeExclusive(fd);
         return e;
     }
-    auto device = std::make_unique<C32Device>(fd, readBufferSize_ > 0 ? static_cast<size_t>(readBufferSize_) : 4096);
+    const size_t queueSize = readBufferSize_ > 0 ? static_cast<size_t>(readBufferSize_) : 4096;
+    auto device = std::make_unique<C32Device>(fd, queueSize);
     device->bitsPerSecond.store(baudRateValue(line_.baudRate));
     device->stripNulls.store(line_.options.contains(osNullStrip));
     // The driver sizes its own queues on POSIX: writeBufferSize_ has nothing to set.
