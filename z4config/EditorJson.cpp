@@ -1,7 +1,5 @@
 #include "z4config/EditorJson.h"
 
-#include <cctype>
-
 #include "z4config/controls/ControlJson.h"
 #include "z4config/controls/Utf8.h"
 
@@ -36,16 +34,18 @@ std::string applyGrid(Grid& grid, const JsonValue& rows, std::size_t codeLength)
     if (!rows.isArray() || static_cast<int>(rows.asArray().size()) != dataRows)
         return where + ": must be an array of " + std::to_string(dataRows) + " rows";
     for (int i = 0; i < dataRows; ++i) {
-        const JsonValue& row = rows.asArray()[i];
+        const JsonValue& cells = rows.asArray()[i];
         const std::string at = where + " row " + std::to_string(i + 1);
-        if (!row.isArray() || row.asArray().size() != 2 || !row.asArray()[0].isString() || !row.asArray()[1].isString())
+        if (!cells.isArray() || cells.asArray().size() != 2 || !cells.asArray()[0].isString() || !cells.asArray()[1].isString())
             return at + ": must be [code, name], two strings";
-        const std::string& code = row.asArray()[0].asString();
-        const std::string& name = row.asArray()[1].asString();
+        const std::string& code = cells.asArray()[0].asString();
+        const std::string& name = cells.asArray()[1].asString();
         if (utf8Length(code) > codeLength) return at + ": code \"" + code + "\" is longer than " + std::to_string(codeLength) + " characters";
         if (utf8Length(name) > kNameLength) return at + ": name is longer than " + std::to_string(kNameLength) + " characters";
-        grid.setCell(i + grid.fixedRows(), 0, typedCode(code, codeLength));
-        grid.setCell(i + grid.fixedRows(), 1, name);
+        // As typed: only a changed cell takes the form typing gives it.
+        const int row = i + grid.fixedRows();
+        if (grid.cell(row, 0) != code) grid.setCell(row, 0, typedCode(code, codeLength));
+        grid.setCell(row, 1, name);
     }
     return {};
 }

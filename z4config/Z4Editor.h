@@ -54,6 +54,13 @@ public:
     bool warningFlag() const { return warningFlag_; }
     void setWarningFlag(bool on) { warningFlag_ = on; }
 
+    // Page set-up when the device search hands over a module of this type: which of the
+    // editor's pages and controls the model has (sets the device type too).
+    void setUpForDeviceType(int code);
+    // Shows and hides the controls that depend on the firmware version, as the transfer
+    // engine does when the version arrives; brand 20 hides the optional "Egyéb" boxes.
+    void adaptToFirmware(int version, int brandCode);
+
     // Page refresh routines (run when a page is shown, by the decode, before a write).
     void refreshPage(Z4Page page);
     // The refreshes a module write runs before the encode, so that every recipient
