@@ -1,9 +1,9 @@
 #include "z4config/Z4Editor.h"
 
-#include "z4config/GprsStrings.h"
-
 #include <algorithm>
 #include <string>
+
+#include "z4config/GprsStrings.h"
 
 namespace vardeck::z4config {
 
@@ -78,6 +78,12 @@ Z4Editor::Output Z4Editor::output(int number) {
 bool Z4Editor::phoneEmpty(int phone) const {
     const std::string& text = MaskEdit.at(phone - 1)->text();
     return text.empty() || text[0] == ' ';
+}
+
+void Z4Editor::phoneMenuClicked(int phone, std::string_view item) {
+    Edit& field = *MaskEdit.at(phone - 1);
+    if (item == "Delete") field.setText({});
+    else if (item == "+3630" || item == "+3620") field.setText(std::string(item));
 }
 
 // ---- page refreshes ----

@@ -78,6 +78,9 @@ public:
     void timeSpinChanged(int output);
     // The mode list's change rule: only the timed mode uses the time and unit.
     void outputModeChanged(int output);
+    // The phone field's context menu: "Delete" empties the field, "+3630" and "+3620"
+    // put that prefix in it; other items do nothing.
+    void phoneMenuClicked(int phone, std::string_view item);
     // True when the phone field counts as empty (its first position is blank).
     bool phoneEmpty(int phone) const;
 

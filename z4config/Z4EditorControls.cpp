@@ -159,19 +159,9 @@ void addZ4EditorControls(ControlRegistry& registry) {
     // "GPS", "Sebesség", "Emelés"
     b.check("GPSbit0", "GPS vevő használata", true);
     b.check("GPSbit1", "NMEA GPS kódok küldése");
-    b.list("ComboBox5", kInputTypes, 0);
-    b.check("CheckBox5", "Invertált működés");
-    b.check("BEst51", "Visszaállásról is SMS/hívás");
-    b.recipients("SMSst5", false);
-    b.recipients("VOICEst5", false);
-    b.edit("riasztas5", "Sebesseg tullepes", kSmsTextLength);
+    b.inputPage(5, "BEst5", {1}, "riasztas5", "Sebesseg tullepes", 0, false);
     b.spin("SpinEdit8");
-    b.list("ComboBox6", kInputTypes, 0);
-    b.check("CheckBox6", "Invertált működés");
-    b.check("BEst61", "Visszaállásról is SMS/hívás");
-    b.recipients("SMSst6", false);
-    b.recipients("VOICEst6", false);
-    b.edit("riasztas6", "Sebesseg tullepes", kSmsTextLength);
+    b.inputPage(6, "BEst6", {1}, "riasztas6", "Sebesseg tullepes", 0, false);
     b.spin("SpinEdit9");
 
     // "GPRS"

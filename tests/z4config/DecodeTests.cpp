@@ -9,12 +9,8 @@ using namespace vardeck::controls;
 
 namespace {
 
-struct Decode : ::testing::Test {
-    Z4Editor editor;
-    Image image = filledImage(0xFF);
-
-    template <class T>
-    T& c(const char* name) { return editor.get<T>(name); }
+struct Decode : EditorTest {
+    Decode() : EditorTest(0xFF) {}
     void decode() { decodeImage(image, editor); }
 };
 

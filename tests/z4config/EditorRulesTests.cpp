@@ -129,3 +129,55 @@ TEST(ControlRules, DependentControlsFollowTheirSwitch) {
 
     editor.userChanged("NoSuchControl");  // a control without a rule: nothing happens
 }
+
+TEST(PhoneMenu, DeletesOrPutsAPrefix) {
+    Z4Editor editor;
+    editor.MaskEdit[3]->setText("06201234567");
+    editor.phoneMenuClicked(4, "+3630");
+    EXPECT_EQ(editor.MaskEdit[3]->text(), "+3630");
+    editor.phoneMenuClicked(4, "Delete");
+    EXPECT_TRUE(editor.phoneEmpty(4));
+}
+
+TEST(EditorSetUp, EachModelShowsItsControls) {
+    Z4Editor z1;
+    z1.setUpForDeviceType(kTypeZ1);
+    EXPECT_FALSE(z1.MaskEdit[4]->visible());
+    EXPECT_FALSE(z1.SpinKI2.visible());
+    EXPECT_TRUE(z1.get<Page>("TabSheet16").visible());
+    EXPECT_FALSE(z1.get<SpinEdit>("SpinEdit11").visible());
+
+    Z4Editor cid;
+    cid.setUpForDeviceType(kTypeCid);
+    EXPECT_EQ(cid.deviceType(), kTypeCid);
+    EXPECT_TRUE(cid.MaskEdit[7]->visible());
+    EXPECT_FALSE(cid.get<SpinEdit>("SpinEdit4").enabled());
+    EXPECT_FALSE(cid.get<Edit>("Edit8").enabled());
+    EXPECT_TRUE(cid.get<SpinEdit>("SpinEdit14").visible());
+    EXPECT_TRUE(cid.get<Page>("TabSheet21").visible());
+    EXPECT_FALSE(cid.get<Page>("TabSheet16").visible());
+}
+
+TEST(EditorSetUp, TheFirmwareVersionShowsItsFeatures) {
+    Z4Editor old;
+    old.setUpForDeviceType(kTypeZ4);
+    old.adaptToFirmware(33, 1);
+    EXPECT_FALSE(old.get<CheckBox>("best45").visible());
+    EXPECT_FALSE(old.get<Page>("TabSheet24").visible());
+    EXPECT_FALSE(old.get<ComboBox>("ComboBox20").visible());
+    EXPECT_TRUE(old.get<CheckBox>("CheckEgyeb3").visible());  // Z-4 from version 18
+    EXPECT_TRUE(old.get<CheckBox>("CheckEgyeb6").visible());
+    EXPECT_EQ(old.firmwareVersion(), 33);
+
+    Z4Editor recent;
+    recent.setUpForDeviceType(kTypeTrix);
+    recent.adaptToFirmware(41, 1);
+    EXPECT_TRUE(recent.get<Page>("TabSheet24").visible());
+    EXPECT_TRUE(recent.get<CheckBox>("best107").visible());
+    EXPECT_TRUE(recent.get<Button>("Button16").visible());
+    EXPECT_FALSE(recent.get<CheckBox>("CheckEgyeb3").visible());  // not a Z-4
+
+    Z4Editor brand20;
+    brand20.adaptToFirmware(41, 20);
+    EXPECT_FALSE(brand20.get<CheckBox>("CheckEgyeb5").visible());
+}

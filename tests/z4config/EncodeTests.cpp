@@ -8,12 +8,8 @@ using namespace vardeck::controls;
 
 namespace {
 
-struct Encode : ::testing::Test {
-    Z4Editor editor;
-    Image image = filledImage(0xAA);
-
-    template <class T>
-    T& c(const char* name) { return editor.get<T>(name); }
+struct Encode : EditorTest {
+    Encode() : EditorTest(0xAA) {}
     void encode(const EncodeContext& context = {}) { encodeImage(editor, image, context); }
 };
 

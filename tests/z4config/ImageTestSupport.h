@@ -5,6 +5,8 @@
 #include <random>
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "z4config/ImageBinding.h"
 #include "z4config/Z4Editor.h"
 
@@ -35,6 +37,17 @@ inline void putText(Image& image, std::size_t offset, const std::string& latin) 
 inline std::string bytesAt(const Image& image, std::size_t offset, std::size_t count) {
     return std::string(reinterpret_cast<const char*>(image.data() + offset), count);
 }
+
+// An editor of the default model and an image filled with one byte value.
+class EditorTest : public ::testing::Test {
+protected:
+    explicit EditorTest(std::uint8_t fill) : image(filledImage(fill)) {}
+    template <class T>
+    T& c(const char* name) { return editor.get<T>(name); }
+
+    Z4Editor editor;
+    Image image;
+};
 
 // Decodes a copy of the image into the editor and encodes it again into that copy.
 inline Image roundTrip(Z4Editor& editor, Image image, const EncodeContext& context = {}) {
