@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "z4config/Cp1250.h"
 #include "z4config/controls/Utf8.h"
 
 namespace vardeck::z4config {
@@ -16,8 +15,7 @@ constexpr std::string_view kAccessPointSuffix = "\",\"\",\"\"";
 std::string upToQuote(const std::string& text) { return text.substr(0, text.find('"')); }
 
 // Writes prefix, the name (code page 1250, accent mapping, at most maxChars) and the
-// suffix, then one 0xFF. Returns nothing; the caller's offset and limits keep the
-// string inside the image.
+// suffix, then one 0xFF; the name's limit keeps the string inside its area.
 void writeString(Image& image, std::size_t offset, std::string_view prefix, std::string_view name, std::size_t maxChars,
                  std::string_view suffix) {
     std::vector<std::uint8_t> bytes(prefix.begin(), prefix.end());

@@ -4,9 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "z4config/Cp1250.h"
 #include "z4config/GprsStrings.h"
-#include "z4config/controls/Utf8.h"
 
 namespace vardeck::z4config {
 
