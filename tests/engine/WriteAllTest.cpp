@@ -164,6 +164,23 @@ TEST(WriteAll, FaultyRepliesNeverLeaveAWrongByteInTheModule) {
     }
 }
 
+TEST(WriteAll, AModuleRestartingMidWriteOnlyCostsTime) {
+    EngineRig rig(71, 32);
+    rig.channel.setPaced(true);
+    rig.fillModuleMemory(0x01);
+    fillImage(rig, 0x99);
+    const auto before = snapshot(rig);
+    rig.engine.writeAll();
+    ASSERT_TRUE(rig.tickUntil([&] { return rig.engine.vars().transferIndex >= 500; }, 5000));
+    // Someone restarts the module (its own button, a power dip): it is deaf for a while.
+    const Frame restart = makeFrame(0x00, 0xFF, 0xAA, 0x00);
+    rig.model.receive(restart, rig.channel.now());
+    ASSERT_TRUE(rig.model.restarting());
+    ASSERT_TRUE(rig.runUntilIdle(5000));
+    expectWritten(rig, before, 1024, skippedPositions(false));
+    EXPECT_EQ(rig.status(), kWritten);
+}
+
 TEST(LineSimulatorWrite, SendsBytes94And95ThenTheClock) {
     EngineRig rig(100, 30);  // no Contact ID area after it, even on a Z-CID
     int encodes = 0;

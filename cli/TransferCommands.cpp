@@ -1,0 +1,278 @@
+// vardeck-cli identify / read / write: the Z-4 transfer engine on a serial port,
+// without a window.
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <optional>
+
+#include "cli/CliCommand.h"
+#include "serial/AsynComm32.h"
+#include "serial/EventLoop.h"
+#include "shell/Brand.h"
+#include "z4link/Frame.h"
+#include "z4link/TransferSession.h"
+
+namespace vardeck::cli {
+namespace {
+
+using namespace std::chrono_literals;
+using Outcome = TransferSession::Outcome;
+
+constexpr int kExitFailure = 1;  // port or file unusable
+constexpr int kExitUsage = 2;
+constexpr int kExitNoAnswer = 3;  // read/write: the module did not answer in time
+
+constexpr int kDefaultIdentifyTimeoutMs = 3000;
+constexpr int kIdentifyRepeatMs = 150;  // the device search's frame interval
+constexpr int kDefaultTransferTimeoutS = 600;
+constexpr auto kVersionDeadline = 5s;
+
+constexpr const char* kIdentifyUsage =
+    "  identify --port P [--timeout-ms N]      print the device type code of the module on P; the\n"
+    "                                          identification frame goes out every 150 ms until a\n"
+    "                                          valid answer comes; exits 2 when none came within N\n"
+    "                                          ms (default 3000), 1 when P cannot be opened";
+constexpr const char* kReadUsage =
+    "  read --port P --type CODE --out IMAGE [--firmware N] [--timeout-s N]\n"
+    "                                          read the configuration of the Z-4 module (CODE 70,\n"
+    "                                          71, 80, 90, 100) into the 8192-byte file IMAGE (bytes\n"
+    "                                          the method does not read stay 0); the firmware\n"
+    "                                          version is asked first unless given as N (tenths);\n"
+    "                                          progress on stderr; exits 3 when the module does not\n"
+    "                                          answer or the read takes longer than N s (default\n"
+    "                                          600), 1 when P or IMAGE cannot be used";
+constexpr const char* kWriteUsage =
+    "  write --port P --type CODE --in IMAGE [--company] [--firmware N] [--timeout-s N]\n"
+    "                                          write the 8192-byte IMAGE to the module as it stands\n"
+    "                                          (positions the module keeps for itself are left out;\n"
+    "                                          --company writes the company bytes 384-399 too), then\n"
+    "                                          set the module clock from the PC clock; exit codes as\n"
+    "                                          for read";
+
+struct Args {
+    std::optional<std::string> port, out, in;
+    std::optional<int> type, firmware, timeoutMs, timeoutS;
+    bool company = false;
+};
+
+struct UsageError {
+    std::string message;
+};
+
+int parseNumber(const std::string& option, const std::string& text) {
+    try {
+        std::size_t used = 0;
+        const int value = std::stoi(text, &used);
+        if (used == text.size() && value >= 0) return value;
+    } catch (const std::exception&) {
+    }
+    throw UsageError{option + " needs a number, not \"" + text + "\""};
+}
+
+Args parseArgs(const std::vector<std::string>& args) {
+    Args a;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& o = args[i];
+        if (o == "--company") {
+            a.company = true;
+            continue;
+        }
+        if (i + 1 >= args.size()) throw UsageError{"unexpected \"" + o + "\""};
+        const std::string& v = args[++i];
+        if (o == "--port") a.port = v;
+        else if (o == "--out") a.out = v;
+        else if (o == "--in") a.in = v;
+        else if (o == "--type") a.type = parseNumber(o, v);
+        else if (o == "--firmware") a.firmware = parseNumber(o, v);
+        else if (o == "--timeout-ms") a.timeoutMs = parseNumber(o, v);
+        else if (o == "--timeout-s") a.timeoutS = parseNumber(o, v);
+        else throw UsageError{"unknown option \"" + o + "\""};
+    }
+    if (!a.port) throw UsageError{"--port is missing"};
+    return a;
+}
+
+int usage(const std::string& command, const std::string& message, const char* text) {
+    std::cerr << "vardeck-cli " << command << ": " << message << "\n" << text << "\n";
+    return kExitUsage;
+}
+
+// --- identify -------------------------------------------------------------------
+
+// The answer to the identification frame (a read of byte 0x00FF) somewhere in
+// what came: the acknowledge marker, the echo of 0xFF, a valid checksum.
+std::optional<int> findTypeCode(const std::vector<uint8_t>& rx) {
+    for (std::size_t i = 0; i + kFrameSize <= rx.size(); ++i) {
+        const uint8_t* f = rx.data() + i;
+        if (f[0] == 0xAB && f[2] == 0xFF && frameIsValid(f)) return f[3];
+    }
+    return std::nullopt;
+}
+
+int runIdentify(const std::vector<std::string>& raw) {
+    Args a;
+    try {
+        a = parseArgs(raw);
+    } catch (const UsageError& e) {
+        return usage("identify", e.message, kIdentifyUsage);
+    }
+    EventLoop loop;
+    TAsynComm32 port(loop);
+    port.SetDeviceName(*a.port);
+    int openError = 0;
+    port.OnOpen = [&](CommChannel&, int, int error) { openError = error; };
+    std::vector<uint8_t> rx;
+    port.OnRxChar = [&](CommChannel& ch, int count) {
+        uint8_t buffer[256];
+        while (count > 0) {
+            const int n = ch.Read(buffer, std::min<int>(count, sizeof buffer));
+            if (n <= 0) break;
+            rx.insert(rx.end(), buffer, buffer + n);
+            count -= n;
+        }
+        // Noise before an answer is harmless, but the buffer never grows without bound.
+        if (rx.size() > 4096) rx.erase(rx.begin(), rx.end() - kFrameSize);
+    };
+    port.Open();
+    if (!port.IsOpen()) {
+        std::cerr << "vardeck-cli identify: cannot open " << *a.port << ": " << std::strerror(openError) << "\n";
+        return kExitFailure;
+    }
+    const int timer = loop.startTimer(kIdentifyRepeatMs, [&] {
+        rx.clear();
+        port.Write(kIdentificationFrame.data(), static_cast<int>(kIdentificationFrame.size()));
+    });
+    port.Write(kIdentificationFrame.data(), static_cast<int>(kIdentificationFrame.size()));
+    const auto deadline = std::chrono::milliseconds(a.timeoutMs.value_or(kDefaultIdentifyTimeoutMs));
+    const bool answered = loop.runUntil([&] { return findTypeCode(rx).has_value(); }, deadline);
+    loop.stopTimer(timer);
+    std::optional<int> code = findTypeCode(rx);
+    port.Close();
+    if (!answered || !code) {
+        std::cerr << "vardeck-cli identify: no answer on " << *a.port << "\n";
+        return kExitUsage;  // documented: 2 when nothing answers
+    }
+    std::cout << *code << "\n";
+    return 0;
+}
+
+// --- read and write -----------------------------------------------------------------
+
+// Prints the operation texts and the gauge in tenths on stderr.
+void reportProgress(TransferSession& session) {
+    session.onStatus = [](const std::string& text) { std::cerr << text << "\n"; };
+    auto lastTenth = std::make_shared<int>(-1);
+    session.onProgress = [lastTenth](int progress, int max) {
+        if (max <= 0) return;
+        const int tenth = progress * 10 / max;
+        if (tenth == *lastTenth) return;
+        *lastTenth = tenth;
+        std::cerr << "  " << progress << "/" << max << "\n";
+    };
+}
+
+bool validType(int code) { return code == 70 || code == 71 || code == 80 || code == 90 || code == 100; }
+
+// Opens the session and settles the firmware version (given, or asked).
+// Returns an exit code when that failed.
+std::optional<int> prepare(TransferSession& session, const Args& a, const std::string& command) {
+    if (a.firmware) {
+        session.engine().setFirmwareVersion(*a.firmware);
+        return std::nullopt;
+    }
+    const Outcome outcome = session.queryVersion(kVersionDeadline);
+    if (outcome == Outcome::OpenFailed) {
+        std::cerr << "vardeck-cli " << command << ": cannot open " << *a.port << ": "
+                  << std::strerror(session.openError()) << "\n";
+        return kExitFailure;
+    }
+    if (outcome != Outcome::Done) {
+        std::cerr << "vardeck-cli " << command << ": no answer from the module on " << *a.port << "\n";
+        return kExitNoAnswer;
+    }
+    std::cerr << "firmware version " << session.engine().vars().firmwareVersion << "\n";
+    return std::nullopt;
+}
+
+int finish(TransferSession& session, Outcome outcome, const Args& a, const std::string& command) {
+    if (outcome == Outcome::OpenFailed) {
+        std::cerr << "vardeck-cli " << command << ": cannot open " << *a.port << ": "
+                  << std::strerror(session.openError()) << "\n";
+        return kExitFailure;
+    }
+    if (outcome == Outcome::TimedOut) {
+        std::cerr << "vardeck-cli " << command << ": timed out (last status: \"" << session.status() << "\")\n";
+        return kExitNoAnswer;
+    }
+    return 0;
+}
+
+TransferSession::Options sessionOptions(const Args& a) {
+    TransferSession::Options o;
+    o.port = *a.port;
+    o.deviceType = *a.type;
+    o.company = a.company;
+    o.brandCode = brandCode();
+    return o;
+}
+
+int runRead(const std::vector<std::string>& raw) {
+    Args a;
+    try {
+        a = parseArgs(raw);
+        if (!a.type || !validType(*a.type)) throw UsageError{"--type must be 70, 71, 80, 90 or 100"};
+        if (!a.out) throw UsageError{"--out is missing"};
+    } catch (const UsageError& e) {
+        return usage("read", e.message, kReadUsage);
+    }
+    TransferSession session(sessionOptions(a));
+    reportProgress(session);
+    if (auto failed = prepare(session, a, "read")) return *failed;
+    const auto deadline = std::chrono::seconds(a.timeoutS.value_or(kDefaultTransferTimeoutS));
+    if (const int code = finish(session, session.readAll(deadline), a, "read")) return code;
+
+    std::ofstream out(*a.out, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(session.image().data()), TransferEngine::kImageSize);
+    out.close();
+    if (!out) {
+        std::cerr << "vardeck-cli read: cannot write " << *a.out << ": " << std::strerror(errno) << "\n";
+        return kExitFailure;
+    }
+    return 0;
+}
+
+int runWrite(const std::vector<std::string>& raw) {
+    Args a;
+    try {
+        a = parseArgs(raw);
+        if (!a.type || !validType(*a.type)) throw UsageError{"--type must be 70, 71, 80, 90 or 100"};
+        if (!a.in) throw UsageError{"--in is missing"};
+    } catch (const UsageError& e) {
+        return usage("write", e.message, kWriteUsage);
+    }
+    std::ifstream in(*a.in, std::ios::binary);
+    std::vector<char> bytes;
+    if (in) bytes.assign(std::istreambuf_iterator<char>(in), {});
+    if (!in.good() && !in.eof()) bytes.clear();
+    if (bytes.size() != static_cast<std::size_t>(TransferEngine::kImageSize)) {
+        std::cerr << "vardeck-cli write: " << *a.in << " is not an image of " << TransferEngine::kImageSize
+                  << " bytes\n";
+        return kExitFailure;
+    }
+    TransferSession session(sessionOptions(a));
+    std::copy(bytes.begin(), bytes.end(), session.image().begin());
+    reportProgress(session);
+    if (auto failed = prepare(session, a, "write")) return *failed;
+    const auto deadline = std::chrono::seconds(a.timeoutS.value_or(kDefaultTransferTimeoutS));
+    return finish(session, session.writeAll(deadline), a, "write");
+}
+
+CliRegistrar identifyCommand("identify", kIdentifyUsage, runIdentify);
+CliRegistrar readCommand("read", kReadUsage, runRead);
+CliRegistrar writeCommand("write", kWriteUsage, runWrite);
+
+}  // namespace
+}  // namespace vardeck::cli
