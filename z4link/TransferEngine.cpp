@@ -125,7 +125,12 @@ bool TransferEngine::ownReplyShape(int state) const {
 }
 
 void TransferEngine::onRxChar(int count) {
+    const int before = link_.rx().fill();
     link_.onRxChar(count);
+    // A notification that brought nothing (its bytes were read already) is no
+    // reply: handling the buffer again would re-accept a frame left in it and
+    // push the repeat of the command back each time.
+    if (link_.rx().fill() == before && before < ReceiveBuffer::kCapacity) return;
     const int state = vars_.state;
     if (ownReplyShape(state)) {
         receiveOwnShape(state);
