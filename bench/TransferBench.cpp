@@ -56,6 +56,13 @@ bool startSim(sim::SimProcess& sim, const Method& m, bool pace) {
     return true;
 }
 
+TransferSession::Options optionsFor(const sim::SimProcess& sim, const Method& m) {
+    TransferSession::Options options;
+    options.port = sim.slavePath();
+    options.deviceType = m.type;
+    return options;
+}
+
 // Runs one operation and prints its figures; false when it did not finish.
 bool measure(TransferSession& session, const std::string& name, Outcome (TransferSession::*operation)(std::chrono::milliseconds)) {
     session.resetByteCounts();
@@ -78,10 +85,7 @@ bool measure(TransferSession& session, const std::string& name, Outcome (Transfe
 bool pacedMethod(const Method& m) {
     sim::SimProcess sim;
     if (!startSim(sim, m, true)) return false;
-    TransferSession::Options options;
-    options.port = sim.slavePath();
-    options.deviceType = m.type;
-    TransferSession session(options);
+    TransferSession session(optionsFor(sim, m));
     if (session.queryVersion(10s) != Outcome::Done) {
         std::fprintf(stderr, "transfer: no version reply from vardeck-sim\n");
         return false;
@@ -98,10 +102,7 @@ bool unpacedByteWiseRead() {
     const Method& m = kMethods[0];
     sim::SimProcess sim;
     if (!startSim(sim, m, false)) return false;
-    TransferSession::Options options;
-    options.port = sim.slavePath();
-    options.deviceType = m.type;
-    TransferSession session(options);
+    TransferSession session(optionsFor(sim, m));
     session.engine().setFirmwareVersion(m.firmware);
     double best = 0;
     for (int run = 0; run < 3; ++run) {

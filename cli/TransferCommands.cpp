@@ -219,20 +219,33 @@ TransferSession::Options sessionOptions(const Args& a) {
     return o;
 }
 
-int runRead(const std::vector<std::string>& raw) {
-    Args a;
+// The arguments of read and write; a usage exit code when they are wrong.
+std::optional<int> parseTransferArgs(const std::vector<std::string>& raw, const std::string& command,
+                                     const char* usageText, const char* fileOption, Args& a) {
     try {
         a = parseArgs(raw);
         if (!a.type || !validType(*a.type)) throw UsageError{"--type must be 70, 71, 80, 90 or 100"};
-        if (!a.out) throw UsageError{"--out is missing"};
+        if (!(fileOption == std::string("--out") ? a.out : a.in)) throw UsageError{std::string(fileOption) + " is missing"};
     } catch (const UsageError& e) {
-        return usage("read", e.message, kReadUsage);
+        return usage(command, e.message, usageText);
     }
-    TransferSession session(sessionOptions(a));
+    return std::nullopt;
+}
+
+// Settles the firmware version, then runs the operation with progress on stderr.
+int transfer(TransferSession& session, const Args& a, const std::string& command,
+             Outcome (TransferSession::*operation)(std::chrono::milliseconds)) {
     reportProgress(session);
-    if (auto failed = prepare(session, a, "read")) return *failed;
+    if (auto failed = prepare(session, a, command)) return *failed;
     const auto deadline = std::chrono::seconds(a.timeoutS.value_or(kDefaultTransferTimeoutS));
-    if (const int code = finish(session, session.readAll(deadline), a, "read")) return code;
+    return finish(session, (session.*operation)(deadline), a, command);
+}
+
+int runRead(const std::vector<std::string>& raw) {
+    Args a;
+    if (auto wrong = parseTransferArgs(raw, "read", kReadUsage, "--out", a)) return *wrong;
+    TransferSession session(sessionOptions(a));
+    if (const int code = transfer(session, a, "read", &TransferSession::readAll)) return code;
 
     std::ofstream out(*a.out, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(session.image().data()), TransferEngine::kImageSize);
@@ -246,17 +259,10 @@ int runRead(const std::vector<std::string>& raw) {
 
 int runWrite(const std::vector<std::string>& raw) {
     Args a;
-    try {
-        a = parseArgs(raw);
-        if (!a.type || !validType(*a.type)) throw UsageError{"--type must be 70, 71, 80, 90 or 100"};
-        if (!a.in) throw UsageError{"--in is missing"};
-    } catch (const UsageError& e) {
-        return usage("write", e.message, kWriteUsage);
-    }
+    if (auto wrong = parseTransferArgs(raw, "write", kWriteUsage, "--in", a)) return *wrong;
     std::ifstream in(*a.in, std::ios::binary);
     std::vector<char> bytes;
     if (in) bytes.assign(std::istreambuf_iterator<char>(in), {});
-    if (!in.good() && !in.eof()) bytes.clear();
     if (bytes.size() != static_cast<std::size_t>(TransferEngine::kImageSize)) {
         std::cerr << "vardeck-cli write: " << *a.in << " is not an image of " << TransferEngine::kImageSize
                   << " bytes\n";
@@ -264,10 +270,7 @@ int runWrite(const std::vector<std::string>& raw) {
     }
     TransferSession session(sessionOptions(a));
     std::copy(bytes.begin(), bytes.end(), session.image().begin());
-    reportProgress(session);
-    if (auto failed = prepare(session, a, "write")) return *failed;
-    const auto deadline = std::chrono::seconds(a.timeoutS.value_or(kDefaultTransferTimeoutS));
-    return finish(session, session.writeAll(deadline), a, "write");
+    return transfer(session, a, "write", &TransferSession::writeAll);
 }
 
 CliRegistrar identifyCommand("identify", kIdentifyUsage, runIdentify);

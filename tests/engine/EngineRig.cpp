@@ -71,6 +71,15 @@ std::vector<Frame> EngineRig::framesWithCommand(uint8_t p1) const {
     return out;
 }
 
+sim::FaultSettings faultyLine(uint32_t seed) {
+    sim::FaultSettings faults;
+    faults.drop = 0.1;
+    faults.corrupt = 0.1;
+    faults.noise = 0.05;
+    faults.seed = seed;
+    return faults;
+}
+
 std::string differences(const uint8_t* want, const uint8_t* got, int first, int last) {
     std::string out;
     int shown = 0;

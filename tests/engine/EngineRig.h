@@ -78,6 +78,9 @@ public:
     int ticks = 0;
 };
 
+// Replies lost, spoiled and preceded by junk: 10 %, 10 % and 5 % of them.
+sim::FaultSettings faultyLine(uint32_t seed);
+
 // Bytes a..b (inclusive) of two memories that differ, as "address: want/got" lines.
 std::string differences(const uint8_t* want, const uint8_t* got, int first, int last);
 

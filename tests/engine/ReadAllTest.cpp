@@ -64,12 +64,7 @@ TEST_P(ReadAll, CopiesTheModuleMemoryAndReportsSuccess) {
 TEST_P(ReadAll, FaultyRepliesCostTimeButNeverAWrongByte) {
     const ReadMethod& m = GetParam();
     for (uint32_t seed : {3u, 11u}) {
-        sim::FaultSettings faults;
-        faults.drop = 0.1;
-        faults.corrupt = 0.1;
-        faults.noise = 0.05;
-        faults.seed = seed;
-        EngineRig rig(m.type, m.firmware, faults);
+        EngineRig rig(m.type, m.firmware, faultyLine(seed));
         rig.fillModuleMemory(static_cast<uint8_t>(seed));
         rig.channel.setPaced(true);  // replies arrive byte by byte
         rig.engine.readAll();

@@ -31,11 +31,10 @@ std::set<int> skippedPositions(bool company) {
 // the old contents where it does not, and always the module's own two bytes.
 void expectWritten(EngineRig& rig, const std::vector<uint8_t>& before, int bytes, const std::set<int>& kept) {
     const auto memory = rig.model.memory();
-    std::vector<uint8_t> want(memory.begin(), memory.end());
-    for (int i = 0; i < bytes; ++i) want[i] = kept.count(i) ? before[i] : rig.image[i];
-    want[254] = before[254];
-    want[255] = before[255];
-    for (std::size_t i = bytes; i < want.size(); ++i) want[i] = before[i];
+    std::vector<uint8_t> want = before;
+    for (int i = 0; i < bytes; ++i) {
+        if (!kept.count(i) && i != 254 && i != 255) want[i] = rig.image[i];
+    }
     EXPECT_TRUE(std::equal(want.begin(), want.end(), memory.begin()))
         << differences(want.data(), memory.data(), 0, static_cast<int>(want.size()) - 1);
 }
@@ -116,13 +115,7 @@ TEST(WriteAllZcid, OldFirmwareWritesBytesThenTheContactIdAreaThenTheClock) {
     EXPECT_EQ(rig.listener.gauge.max, 224);
     ASSERT_TRUE(rig.runUntilIdle(5000));
 
-    std::vector<uint8_t> want = before;
-    const std::set<int> kept = skippedPositions(false);
-    for (int i = 0; i < 8192; ++i) {
-        if (!kept.count(i) && i != 254 && i != 255) want[i] = rig.image[i];
-    }
-    EXPECT_TRUE(std::equal(want.begin(), want.end(), rig.model.memory().begin()))
-        << differences(want.data(), rig.model.memory().data(), 0, 8191);
+    expectWritten(rig, before, 8192, skippedPositions(false));
     EXPECT_EQ(rig.framesWithCommand(z4cmd::kWriteSmallBlock).size(), 224u);
     EXPECT_EQ(rig.status(), kWritten);
 }
@@ -141,25 +134,14 @@ TEST(WriteAll, FaultyRepliesNeverLeaveAWrongByteInTheModule) {
         int type, firmware, bytes;
     };
     for (const Case c : {Case{71, 32, 1024}, Case{71, 43, 1536}, Case{100, 30, 8192}}) {
-        sim::FaultSettings faults;
-        faults.drop = 0.1;
-        faults.corrupt = 0.1;
-        faults.noise = 0.05;
-        faults.seed = 5;
-        EngineRig rig(c.type, c.firmware, faults);
+        EngineRig rig(c.type, c.firmware, faultyLine(5));
         rig.channel.setPaced(true);
         rig.fillModuleMemory(0x10);
         fillImage(rig, 0xC3);
         const auto before = snapshot(rig);
         rig.engine.writeAll();
         ASSERT_TRUE(rig.runUntilIdle(400000)) << "type " << c.type << " firmware " << c.firmware;
-        std::set<int> kept = c.firmware <= 32 ? skippedPositions(false) : std::set<int>{};
-        std::vector<uint8_t> want = before;
-        for (int i = 0; i < c.bytes; ++i) {
-            if (!kept.count(i) && i != 254 && i != 255) want[i] = rig.image[i];
-        }
-        EXPECT_TRUE(std::equal(want.begin(), want.end(), rig.model.memory().begin()))
-            << differences(want.data(), rig.model.memory().data(), 0, 8191);
+        expectWritten(rig, before, c.bytes, c.firmware <= 32 ? skippedPositions(false) : std::set<int>{});
         EXPECT_EQ(rig.status(), c.firmware <= 32 ? kWritten : kClockDone);
     }
 }
