@@ -22,6 +22,12 @@ ModuleClockTime systemLocalTime() {
     return ModuleClockTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
 }
 
+// The engine's states whose replies are not six-byte frames.
+bool engineOwnShape(int state) {
+    return state == z4state::kSmallBlockRead || state == z4state::kLargeBlockRead ||
+           state == z4state::kLargeBlockWrite;
+}
+
 }  // namespace
 
 TransferEngine::TransferEngine(CommChannel& channel, Image& image, TransferListener& listener,
@@ -59,9 +65,7 @@ void TransferEngine::tick() {
 
     if (vars_.versionPopup == 1) {
         vars_.versionPopup = 0;
-        const int v = vars_.firmwareVersion;
-        listener_.showMessage(text(TransferText::VersionMessage) + std::to_string(v / 10) + "." +
-                              std::to_string(v % 10));
+        listener_.showMessage(text(TransferText::VersionMessage) + firmwareVersionText(vars_.firmwareVersion));
     }
 
     if (vars_.state != z4state::kIdle) {
@@ -114,12 +118,7 @@ void TransferEngine::sendStep() {
 // --- Receive handler --------------------------------------------------------------
 
 bool TransferEngine::ownReplyShape(int state) const {
-    switch (state) {
-        case z4state::kSmallBlockRead:
-        case z4state::kLargeBlockRead:
-        case z4state::kLargeBlockWrite: return true;
-        default: break;
-    }
+    if (engineOwnShape(state)) return true;
     const TransferStates* s = statesFor(state);
     return s != nullptr && s->ownReplyShape(state);
 }
@@ -140,13 +139,11 @@ void TransferEngine::onRxChar(int count) {
 }
 
 void TransferEngine::receiveOwnShape(int state) {
-    switch (state) {
-        case z4state::kSmallBlockRead:
-        case z4state::kLargeBlockRead:
-        case z4state::kLargeBlockWrite: receiveEngineOwnShape(state); return;
-        default: break;
+    if (engineOwnShape(state)) {
+        receiveEngineOwnShape(state);
+    } else if (TransferStates* s = statesFor(state)) {
+        s->receive(*this, state);
     }
-    if (TransferStates* s = statesFor(state)) s->receive(*this, state);
 }
 
 void TransferEngine::receiveSixByte(int state) {

@@ -81,9 +81,9 @@ public:
     static constexpr int kImageSize = 8192;
     using Image = std::array<uint8_t, kImageSize>;
 
-
     // Takes over the channel's OnRxChar and OnError notifications.
-    TransferEngine(CommChannel& channel, Image& image, TransferListener& listener, TransferEnvironment environment = {});
+    TransferEngine(CommChannel& channel, Image& image, TransferListener& listener,
+                   TransferEnvironment environment = {});
     ~TransferEngine();
     TransferEngine(const TransferEngine&) = delete;
     TransferEngine& operator=(const TransferEngine&) = delete;

@@ -12,8 +12,6 @@ constexpr int kClockCountdown = 20;
 // Modules below this firmware take the clock frame with "111111" as the date.
 constexpr int kFirstDatedClockFirmware = 28;
 
-std::string versionText(int v) { return std::to_string(v / 10) + "." + std::to_string(v % 10); }
-
 }  // namespace
 
 // --- Firmware version (state 99) -----------------------------------------------------
@@ -43,7 +41,7 @@ void TransferEngine::receiveVersionQuery() {
     if (reported > 10) vars_.firmwareVersion = reported;
     vars_.state = z4state::kIdle;
     listener_.setStatusPanel(3, "");
-    listener_.setStatusPanel(2, "Sw: " + versionText(vars_.firmwareVersion));
+    listener_.setStatusPanel(2, "Sw: " + firmwareVersionText(vars_.firmwareVersion));
     if (vars_.versionPopup == 2) {
         vars_.versionPopup = 1;
     } else if (vars_.versionPopup == 3) {

@@ -29,4 +29,8 @@ std::string hungarianTransferText(TransferText id) {
     return {};
 }
 
+std::string firmwareVersionText(int version) {
+    return std::to_string(version / 10) + "." + std::to_string(version % 10);
+}
+
 }  // namespace vardeck

@@ -22,4 +22,7 @@ enum class TransferText {
 // The Hungarian text of an entry, exactly as the screen shows it.
 std::string hungarianTransferText(TransferText id);
 
+// A firmware version number in tenths as the screen shows it: 43 -> "4.3".
+std::string firmwareVersionText(int version);
+
 }  // namespace vardeck
