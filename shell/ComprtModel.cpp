@@ -30,22 +30,18 @@ int comPortNumber(const std::string& text, int max) {
 }  // namespace
 
 ComprtModel::ComprtModel(CommChannel& channel, Environment env) : channel_(channel), env_(std::move(env)) {
-    registry_.add("RadioGroup1", RadioGroup1);
-    registry_.add("SpinEdit1", SpinEdit1);
-    registry_.add("ComboBox1", ComboBox1);
-    registry_.add("BitBtn1", BitBtn1);
-    registry_.add("BitBtn2", BitBtn2);
-    registry_.add("BitBtn3", BitBtn3);
-    registry_.add("Timer1", Timer1);
+    RadioGroup1.setCaption("COM port");
+    ComboBox1.setCaption(kUsbListText);
+    Timer1.onTimer = [this] { Timer1Timer(); };
     channel_.OnRxChar = [this](CommChannel&, int count) { AsynComm321RxChar(count); };
 }
 
 void ComprtModel::FormActivate() {
-    ComboBox1.items.clear();
-    ComboBox1.itemIndex = -1;
-    ComboBox1.text = kUsbListText;
     entries_ = env_.listSerialDevices ? env_.listSerialDevices() : std::vector<SerialDeviceEntry>{};
-    for (const SerialDeviceEntry& entry : entries_) ComboBox1.items.push_back(entry.name);
+    std::vector<std::string> names;
+    for (const SerialDeviceEntry& entry : entries_) names.push_back(entry.name);
+    ComboBox1.setItems(std::move(names));
+    ComboBox1.setCaption(kUsbListText);
 
     const std::string& key = brandInfo(env_.brand).brandKey;
     std::string stored = ReadSetting(key, "comport");
@@ -57,25 +53,25 @@ void ComprtModel::FormActivate() {
 }
 
 void ComprtModel::showStoredChoice(const std::string& stored) {
-    RadioGroup1.itemIndex = -1;
+    RadioGroup1.setItemIndex(-1);
     for (int i = 0; i < kOtherItem; ++i) {
-        if (RadioGroup1.items[static_cast<std::size_t>(i)] == stored) RadioGroup1.itemIndex = i;
+        if (RadioGroup1.items()[static_cast<std::size_t>(i)] == stored) RadioGroup1.setItemIndex(i);
     }
     if (!startsWith(stored, kDevicePrefix)) return;
 
     const std::string name = stored.substr(std::string(kDevicePrefix).size());
-    if (const int port = comPortNumber(name, SpinEdit1.max); port > 0) {
-        RadioGroup1.itemIndex = kOtherItem;
+    if (const int port = comPortNumber(name, SpinEdit1.maxValue()); port > 0) {
+        RadioGroup1.setItemIndex(kOtherItem);
         SpinEdit1.setValue(port);
         return;
     }
     // A device name from the list (or a hand-edited value): no port number to show,
     // so the list shows the name, and its entry when the device is still there.
-    ComboBox1.text = name;
+    ComboBox1.setCaption(name);
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         if (entries_[i].device == name || entries_[i].name == name) {
-            ComboBox1.itemIndex = static_cast<int>(i);
-            ComboBox1.text = entries_[i].name;
+            ComboBox1.setItemIndex(static_cast<int>(i));
+            ComboBox1.setCaption(entries_[i].name);
             break;
         }
     }
@@ -92,11 +88,11 @@ void ComprtModel::endProgram() {
 }
 
 void ComprtModel::BitBtn1Click() {
-    const int item = RadioGroup1.itemIndex;
+    const int item = RadioGroup1.itemIndex();
     if (item >= 0 && item < kOtherItem) {
-        store(RadioGroup1.items[static_cast<std::size_t>(item)]);
+        store(RadioGroup1.itemText());
     } else if (item == kOtherItem) {
-        store(std::string(kDevicePrefix) + "COM" + std::to_string(SpinEdit1.value));
+        store(std::string(kDevicePrefix) + "COM" + std::to_string(SpinEdit1.value()));
     }
     endProgram();
 }
@@ -106,8 +102,8 @@ void ComprtModel::BitBtn3Click() { endProgram(); }
 void ComprtModel::ComboBox1Select(int index) {
     if (index < 0 || index >= static_cast<int>(entries_.size())) return;
     const SerialDeviceEntry& entry = entries_[static_cast<std::size_t>(index)];
-    ComboBox1.itemIndex = index;
-    ComboBox1.text = entry.name;
+    ComboBox1.setItemIndex(index);
+    ComboBox1.setCaption(entry.name);
     if (startsWith(entry.name, "COM")) {
         store(kDevicePrefix + entry.name);
     } else if (!entry.device.empty()) {
@@ -143,7 +139,7 @@ void ComprtModel::Timer1Timer() {
             channel_.Close();
             step_ = 0;
             if (found_) {
-                RadioGroup1.itemIndex = kOtherItem;
+                RadioGroup1.setItemIndex(kOtherItem);
                 Timer1.stop();
                 if (env_.dialogs) env_.dialogs->showMessage("Ready COM" + std::to_string(port_));
             } else {

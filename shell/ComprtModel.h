@@ -53,15 +53,27 @@ public:
     int scanStep() const { return step_; }
     bool moduleFound() const { return found_; }
     const std::vector<SerialDeviceEntry>& deviceEntries() const { return entries_; }
-    const ControlRegistry& controls() const { return registry_; }
+    controls::ControlRegistry& controls() { return registry_; }
+    const controls::TimerList& timers() const { return timers_; }
 
+private:
+    controls::ControlRegistry registry_;
+    controls::TimerList timers_;
+
+public:
     // --- Controls ----------------------------------------------------------------
-    RadioGroupControl RadioGroup1{"COM port",
-                                  {"COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7", "COM8", "Egyéb:"}};
-    SpinEditControl SpinEdit1{1, 1, 512};
-    ComboBoxControl ComboBox1{kUsbListText};
-    ButtonControl BitBtn1{"Rendben (kilép)"}, BitBtn2{"COM port auto detect"}, BitBtn3{"Mégse"};
-    ModelTimer Timer1{80};
+    controls::Form& comprt = registry_.add<controls::Form>("comprt", "COM port");
+    // A radio group: the items are its choices.
+    controls::ComboBox& RadioGroup1 = registry_.add<controls::ComboBox>(
+        "RadioGroup1",
+        std::vector<std::string>{"COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7", "COM8", "Egyéb:"});
+    controls::SpinEdit& SpinEdit1 = registry_.add<controls::SpinEdit>("SpinEdit1", 1, 512, 1);
+    // The USB list shows its own text while nothing of it is chosen.
+    controls::ComboBox& ComboBox1 = registry_.add<controls::ComboBox>("ComboBox1", std::vector<std::string>{});
+    controls::Button& BitBtn1 = registry_.add<controls::Button>("BitBtn1", "Rendben (kilép)");
+    controls::Button& BitBtn2 = registry_.add<controls::Button>("BitBtn2", "COM port auto detect");
+    controls::Button& BitBtn3 = registry_.add<controls::Button>("BitBtn3", "Mégse");
+    controls::ModelTimer& Timer1 = timers_.add("Timer1", 80);
 
 private:
     void showStoredChoice(const std::string& stored);
@@ -70,7 +82,6 @@ private:
 
     CommChannel& channel_;
     Environment env_;
-    ControlRegistry registry_;
     std::vector<SerialDeviceEntry> entries_;
     SixByteCollector reply_;
     int port_ = 1;

@@ -54,11 +54,11 @@ std::string withoutDevicePrefix(const std::string& name) {
 
 Form1Model::Form1Model(CommChannel& channel, Form8Model& searchView, Environment env)
     : channel_(channel), view_(searchView), env_(std::move(env)) {
-    registry_.add("Form1", Form1);
-    registry_.add("Label3", Label3);
-    registry_.add("adas", adas);
-    registry_.add("vilogo", vilogo);
-    registry_.add("ablakSTART", ablakSTART);
+    BitBtn1.setEnabled(false);
+    BitBtn2.setEnabled(false);
+    adas.onTimer = [this] { adasTimer(); };
+    vilogo.onTimer = [this] { vilogoTimer(); };
+    ablakSTART.onTimer = [this] { ablakSTARTTimer(); };
     reply_.reset();
     channel_.OnRxChar = [this](CommChannel&, int count) { AsynComm321RxChar(count); };
     view_.attachSearchSide(*this);
@@ -67,7 +67,7 @@ Form1Model::Form1Model(CommChannel& channel, Form8Model& searchView, Environment
 Form1Model::~Form1Model() { channel_.OnRxChar = nullptr; }
 
 void Form1Model::showStatus(int panel, const std::string& text) {
-    view_.StatusBar1.panels[static_cast<std::size_t>(panel)] = text;
+    view_.StatusBar1.setPanel(panel, text);
 }
 
 void Form1Model::FormActivate() {
@@ -77,7 +77,7 @@ void Form1Model::FormActivate() {
     channel_.SetDeviceName(port);
     if (ReadSetting(key, "mode") == "TRAXO") {
         channel_.SetBaudRate(cbr4800);
-        for (LabelControl* label : {&view_.Label2, &view_.Label4, &view_.Label5}) label->caption = "TRAXO/4800";
+        for (controls::Label* label : {&view_.Label2, &view_.Label4, &view_.Label5}) label->setCaption("TRAXO/4800");
     }
     channel_.Open();
     markedOpen_ = true;
@@ -191,8 +191,8 @@ void Form1Model::vilogoTimer() {
         closeOnNextFlash_ = false;
         channel_.Close();
     }
-    if (PanelControl* panel = view_.panel(flashPanel_)) {
-        panel->color = panel->color == kRed ? kSearchGrey : kRed;
+    if (controls::Panel* panel = view_.panel(flashPanel_)) {
+        panel->setColor(panel->color() == controls::kRed ? kSearchGrey : controls::kRed);
     }
 }
 
@@ -205,22 +205,24 @@ void Form1Model::ablakSTARTTimer() {
     rxCount_ = 0;
     state_ = kIdle;
     if (code == devicecode::kGprsModule) {
-        Label3.caption = gprsModuleFoundText(env_.brand);
+        Label3.setCaption(gprsModuleFoundText(env_.brand));
+        BitBtn1.setEnabled(true);
+        BitBtn2.setEnabled(true);
         if (target) target->showForm1AsGprs();
     } else {
         if (navigator) navigator->hideForm1();
         if (code == devicecode::kConverter) {
-            Label3.caption = kConverterText;
+            Label3.setCaption(kConverterText);
             if (target) target->openForm5(1, kConverterText);
         } else if (code == devicecode::kGeofence) {
-            Label3.caption = kGeofenceText;
+            Label3.setCaption(kGeofenceText);
             if (target) target->openForm7(1);
         } else if (code == devicecode::kTracker) {
-            Label3.caption = kTrackerText;
+            Label3.setCaption(kTrackerText);
             if (target) target->openTraxomain(0);
         } else if (isZ4FamilyCode(code)) {
             const ModelTexts texts = z4ModelTexts(env_.brand, code);
-            Label3.caption = texts.label3;
+            Label3.setCaption(texts.label3);
             Z4Handover handover;
             handover.typeCode = code;
             handover.statusText = texts.statusText;
@@ -235,6 +237,10 @@ void Form1Model::ablakSTARTTimer() {
 }
 
 void Form1Model::closeSearchChannel() { channel_.Close(); }
+
+void Form1Model::BitBtn3Click() {
+    if (env_.navigator) env_.navigator->endProgram();
+}
 
 void Form1Model::searchViewActivated() { closeOnNextFlash_ = true; }
 

@@ -81,14 +81,27 @@ public:
     int sentCount() const { return txCount_; }
     int replyCount() const { return rxCount_; }
     int badCount() const { return badCount_; }
-    const ControlRegistry& controls() const { return registry_; }
+    controls::ControlRegistry& controls() { return registry_; }
+    const controls::TimerList& timers() const { return timers_; }
 
+private:
+    controls::ControlRegistry registry_;
+    controls::TimerList timers_;
+
+public:
     // --- Controls ----------------------------------------------------------------
-    ViewControl Form1{"Start...."};
-    LabelControl Label3{kNoDeviceFoundText};
-    ModelTimer adas{kFirstSendDelay, true};
-    ModelTimer vilogo{200};
-    ModelTimer ablakSTART{2000};
+    controls::Form& Form1 = registry_.add<controls::Form>("Form1", "Start....");
+    controls::Label& Label3 = registry_.add<controls::Label>("Label3", kNoDeviceFoundText);
+    // The 8-input GPRS module's write and read, enabled by its hand-over, and the exit.
+    controls::Button& BitBtn1 = registry_.add<controls::Button>("BitBtn1", "Elküldés");
+    controls::Button& BitBtn2 = registry_.add<controls::Button>("BitBtn2", "Olvasás");
+    controls::Button& BitBtn3 = registry_.add<controls::Button>("BitBtn3", "Kilépés");
+    controls::ModelTimer& adas = timers_.add("adas", kFirstSendDelay, true);
+    controls::ModelTimer& vilogo = timers_.add("vilogo", 200);
+    controls::ModelTimer& ablakSTART = timers_.add("ablakSTART", 2000);
+
+    // BitBtn3: Form1 is the main view, so leaving it ends the program.
+    void BitBtn3Click();
 
 private:
     void sendStep();
@@ -102,7 +115,6 @@ private:
     Form8Model& view_;
     Environment env_;
     GprsTransfer* transfer_ = nullptr;
-    ControlRegistry registry_;
     SixByteCollector reply_;
     int state_ = kIdle;
     int phase_ = 0;

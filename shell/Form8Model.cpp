@@ -1,6 +1,7 @@
 #include "shell/Form8Model.h"
 
 #include <array>
+#include <initializer_list>
 
 #include "shell/Brand.h"
 #include "shell/ComprtModel.h"
@@ -46,42 +47,18 @@ std::string viewCaption(int brand, int language) {
 }  // namespace
 
 Form8Model::Form8Model(Environment env) : env_(std::move(env)) {
-    Form8.caption = viewCaption(env_.brand, 0);
-    registry_.add("Form8", Form8);
-    PanelControl* panels[] = {&Panel1, &Panel2, &Panel3, &Panel4, &Panel5, &Panel6, &Panel7, &Panel8};
-    for (int i = 0; i < 8; ++i) registry_.add("Panel" + std::to_string(i + 1), *panels[i]);
-    registry_.add("Image7", Image7);
-    registry_.add("Image8", Image8);
-    registry_.add("Image9", Image9);
-    registry_.add("Image11", Image11);
-    registry_.add("Image12", Image12);
-    registry_.add("Image13", Image13);
-    registry_.add("Image14", Image14);
-    registry_.add("Image15", Image15);
-    registry_.add("Image16", Image16);
-    LampControl* lamps[] = {&hhALed1, &hhALed2, &hhALed3, &hhALed4, &TILed1, &TILed2, &TILed3, &TILed4};
-    for (int i = 0; i < 4; ++i) {
-        registry_.add("hhALed" + std::to_string(i + 1), *lamps[i]);
-        registry_.add("TILed" + std::to_string(i + 1), *lamps[i + 4]);
-    }
-    registry_.add("BitBtn1", BitBtn1);
-    registry_.add("BitBtn2", BitBtn2);
-    registry_.add("BitBtn3", BitBtn3);
-    registry_.add("Button2", Button2);
-    registry_.add("Gauge2", Gauge2);
-    registry_.add("Label2", Label2);
-    registry_.add("Label4", Label4);
-    registry_.add("Label5", Label5);
-    registry_.add("StatusBar1", StatusBar1);
-    registry_.add("zido", zido);
-    registry_.add("gaugeido", gaugeido);
+    Form8.setCaption(viewCaption(env_.brand, 0));
+    zido.onTimer = [this] { zidoTimer(); };
+    gaugeido.onTimer = [this] { gaugeidoTimer(); };
 }
 
-PanelControl* Form8Model::panel(int number) {
-    return registry_.get<PanelControl>("Panel" + std::to_string(number));
+controls::Panel* Form8Model::panel(int number) {
+    controls::Control* control = registry_.find("Panel" + std::to_string(number));
+    return control && control->kind() == controls::ControlKind::Panel ? static_cast<controls::Panel*>(control)
+                                                                        : nullptr;
 }
 
-PictureControl* Form8Model::flag(int language) {
+controls::Picture* Form8Model::flag(int language) {
     switch (language) {
         case 0: return &Image7;
         case 1: return &Image8;
@@ -114,23 +91,23 @@ void Form8Model::runWritePermissionProbe() {
 }
 
 void Form8Model::applyBrandLayout() {
-    for (PanelControl* p : {&Panel1, &Panel3, &Panel6, &Panel7}) p->color = kSearchGrey;
-    for (PanelControl* p : {&Panel1, &Panel2, &Panel3, &Panel4, &Panel5, &Panel6, &Panel7, &Panel8}) {
-        p->fontColor = kCaptionGrey;
+    for (Panel* p : {&Panel1, &Panel3, &Panel6, &Panel7}) p->setColor(kSearchGrey);
+    for (Panel* p : {&Panel1, &Panel2, &Panel3, &Panel4, &Panel5, &Panel6, &Panel7, &Panel8}) {
+        p->setFontColor(kCaptionGrey);
     }
-    Form8.color = kSearchGrey;
+    Form8.setColor(kSearchGrey);
     applyLayout(searchBrandLayout(env_.brand), registry_);
     if (env_.brand != 50) return;
 
     // Brand 50 shows the customer's own logo from the start directory when it loads.
     const bool loads = env_.pictureLoads && env_.pictureLoads(env_.logoPath);
-    Image14.picture = loads ? env_.logoPath : kFallbackPicture;
+    Image14.setPicture(loads ? env_.logoPath : kFallbackPicture);
     if (!movedForBrand_) {
         movedForBrand_ = true;
-        BitBtn1.topShift -= kBrand50Shift;
-        BitBtn2.topShift -= kBrand50Shift;
-        Gauge2.topShift -= kBrand50Shift;
-        Form8.heightShift -= kBrand50Shift;
+        for (controls::Control* c : std::initializer_list<controls::Control*>{&BitBtn1, &BitBtn2, &Gauge2}) {
+            c->placement().topShift -= kBrand50Shift;
+        }
+        Form8.placement().heightShift -= kBrand50Shift;
     }
 }
 
@@ -139,33 +116,33 @@ void Form8Model::applyLanguage(const std::string& language) {
     if (index < 0) return;  // a hand-written code: keep what is shown
     appliedLanguage_ = language;
     const LanguageCaptions& texts = kLanguageCaptions[static_cast<std::size_t>(index)];
-    Form8.caption = viewCaption(env_.brand, index);
-    BitBtn1.caption = texts.exitButton;
-    if (portView_) portView_->BitBtn1.caption = texts.portOkButton;
+    Form8.setCaption(viewCaption(env_.brand, index));
+    BitBtn1.setCaption(texts.exitButton);
+    if (portView_) portView_->BitBtn1.setCaption(texts.portOkButton);
     applyLamps(index);
 }
 
 void Form8Model::applyLamps(int language) {
-    LampControl* round[] = {&hhALed1, &hhALed2, &hhALed3, &hhALed4};
-    LampControl* square[] = {&TILed1, &TILed2, &TILed3, &TILed4};
+    Lamp* round[] = {&hhALed1, &hhALed2, &hhALed3, &hhALed4};
+    Lamp* square[] = {&TILed1, &TILed2, &TILed3, &TILed4};
     for (int i = 0; i < 4; ++i) {
         const bool current = i == language;
         switch (env_.brand) {
             case 20:
-                for (LampControl* lamp : {round[i], square[i]}) {
-                    lamp->visible = false;
-                    lamp->lit = false;
+                for (Lamp* lamp : {round[i], square[i]}) {
+                    lamp->setVisible(false);
+                    lamp->setLit(false);
                 }
                 break;
             case 50:
-                round[i]->visible = false;
-                square[i]->visible = true;
-                square[i]->lit = current;
-                square[i]->color = current ? kGreen : kRed;
+                round[i]->setVisible(false);
+                square[i]->setVisible(true);
+                square[i]->setLit(current);
+                square[i]->setColor(current ? controls::kGreen : controls::kRed);
                 break;
             default:
-                round[i]->visible = true;
-                round[i]->lit = current;
+                round[i]->setVisible(true);
+                round[i]->setLit(current);
                 break;
         }
     }
@@ -175,24 +152,24 @@ void Form8Model::flagClick(int language) {
     WriteSetting(brandInfo(env_.brand).brandKey, "Language", std::to_string(language));
     FormActivate();
     // A flag still hidden by an unfinished blink comes back before the next one starts.
-    if (PictureControl* previous = flag(blinkingFlag_)) previous->visible = true;
+    if (Picture* previous = flag(blinkingFlag_)) previous->setVisible(true);
     blinkingFlag_ = language;
     blinkCount_ = 0;
     zido.start();
 }
 
 void Form8Model::zidoTimer() {
-    PictureControl* blinking = flag(blinkingFlag_);
-    if (blinking) blinking->visible = !blinking->visible;
+    Picture* blinking = flag(blinkingFlag_);
+    if (blinking) blinking->setVisible(!blinking->visible());
     if (++blinkCount_ < kBlinkToggles && blinking) return;
-    for (int i = 0; i < 4; ++i) flag(i)->visible = true;
+    for (int i = 0; i < 4; ++i) flag(i)->setVisible(true);
     blinkingFlag_ = -1;
     zido.stop();
 }
 
 void Form8Model::gaugeidoTimer() {
-    if (Gauge2.progress < Gauge2.max) ++Gauge2.progress;
-    if (Gauge2.progress >= Gauge2.max) gaugeido.stop();
+    Gauge2.setProgress(Gauge2.progress() + 1);
+    if (Gauge2.progress() >= Gauge2.max()) gaugeido.stop();
 }
 
 void Form8Model::FormClose() {

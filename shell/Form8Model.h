@@ -60,24 +60,61 @@ public:
 
     // The language whose captions were applied last ("0".."3").
     const std::string& appliedLanguage() const { return appliedLanguage_; }
-    const ControlRegistry& controls() const { return registry_; }
-    PanelControl* panel(int number);
+    controls::ControlRegistry& controls() { return registry_; }
+    const controls::TimerList& timers() const { return timers_; }
+    controls::Panel* panel(int number);
 
+private:
+    controls::ControlRegistry registry_;
+    controls::TimerList timers_;
+
+public:
     // --- Controls ----------------------------------------------------------------
-    ViewControl Form8;
-    PanelControl Panel1{"GSM - 1"}, Panel2{"ZeLKOR - 4"}, Panel3{"T-RIX"},
-        Panel4{"ZeLKOR - GPRS", false}, Panel5{"GPRS/CID Konv.", false}, Panel6{"ZeLKOR -GPS"},
-        Panel7{"GSM - CID"}, Panel8{"", false};
-    PictureControl Image7, Image8, Image9, Image11;  // the language flags
-    PictureControl Image12{false}, Image13{false}, Image14{true}, Image15{false}, Image16{false};
-    LampControl hhALed1, hhALed2, hhALed3, hhALed4;
-    LampControl TILed1{false}, TILed2{false}, TILed3{false}, TILed4{false};
-    ButtonControl BitBtn1{"Kilépés"}, BitBtn2{"COM port"}, BitBtn3{"COM port"}, Button2{"Demo"};
-    GaugeControl Gauge2;
-    LabelControl Label2, Label4, Label5;  // model captions; Form1 writes "TRAXO/4800" there
-    StatusBarControl StatusBar1;
-    ModelTimer zido{200};
-    ModelTimer gaugeido{50, true};
+    using Panel = controls::Panel;
+    using Picture = controls::Picture;
+    using Lamp = controls::Lamp;
+    using Button = controls::Button;
+    controls::Form& Form8 = registry_.add<controls::Form>("Form8");
+    Panel& Panel1 = registry_.add<Panel>("Panel1", "GSM - 1");
+    Panel& Panel2 = registry_.add<Panel>("Panel2", "ZeLKOR - 4");
+    Panel& Panel3 = registry_.add<Panel>("Panel3", "T-RIX");
+    Panel& Panel4 = registry_.add<Panel>("Panel4", "ZeLKOR - GPRS", false);
+    Panel& Panel5 = registry_.add<Panel>("Panel5", "GPRS/CID Konv.", false);
+    Panel& Panel6 = registry_.add<Panel>("Panel6", "ZeLKOR -GPS");
+    Panel& Panel7 = registry_.add<Panel>("Panel7", "GSM - CID");
+    Panel& Panel8 = registry_.add<Panel>("Panel8", "", false);
+    // The popup menu item of the model panels.
+    controls::MenuItem& D1 = registry_.add<controls::MenuItem>("D1", "Start DEMO");
+    // The language flags: Hungarian, British, German, Slovenian.
+    Picture& Image7 = registry_.add<Picture>("Image7", "flags/hungarian");
+    Picture& Image8 = registry_.add<Picture>("Image8", "flags/british");
+    Picture& Image9 = registry_.add<Picture>("Image9", "flags/german");
+    Picture& Image11 = registry_.add<Picture>("Image11", "flags/slovenian");
+    Picture& Image12 = registry_.add<Picture>("Image12", "", false);
+    Picture& Image13 = registry_.add<Picture>("Image13", "", false);
+    Picture& Image14 = registry_.add<Picture>("Image14");
+    Picture& Image15 = registry_.add<Picture>("Image15", kFallbackPicture, false);
+    Picture& Image16 = registry_.add<Picture>("Image16", "logo", false);
+    Lamp& hhALed1 = registry_.add<Lamp>("hhALed1");
+    Lamp& hhALed2 = registry_.add<Lamp>("hhALed2");
+    Lamp& hhALed3 = registry_.add<Lamp>("hhALed3");
+    Lamp& hhALed4 = registry_.add<Lamp>("hhALed4");
+    Lamp& TILed1 = registry_.add<Lamp>("TILed1", false);
+    Lamp& TILed2 = registry_.add<Lamp>("TILed2", false);
+    Lamp& TILed3 = registry_.add<Lamp>("TILed3", false);
+    Lamp& TILed4 = registry_.add<Lamp>("TILed4", false);
+    Button& BitBtn1 = registry_.add<Button>("BitBtn1", "Kilépés");
+    Button& BitBtn2 = registry_.add<Button>("BitBtn2", "COM port");
+    Button& BitBtn3 = registry_.add<Button>("BitBtn3", "COM port");
+    Button& Button2 = registry_.add<Button>("Button2", "Demo");
+    controls::Gauge& Gauge2 = registry_.add<controls::Gauge>("Gauge2", 100);
+    // Model captions; Form1 writes "TRAXO/4800" there in tracker mode.
+    controls::Label& Label2 = registry_.add<controls::Label>("Label2");
+    controls::Label& Label4 = registry_.add<controls::Label>("Label4");
+    controls::Label& Label5 = registry_.add<controls::Label>("Label5");
+    controls::StatusBar& StatusBar1 = registry_.add<controls::StatusBar>("StatusBar1", 5);
+    controls::ModelTimer& zido = timers_.add("zido", 200);
+    controls::ModelTimer& gaugeido = timers_.add("gaugeido", 50, true);
 
 private:
     void runWritePermissionProbe();
@@ -85,12 +122,11 @@ private:
     void applyLanguage(const std::string& language);
     void applyLamps(int language);
     void flagClick(int language);
-    PictureControl* flag(int language);
+    controls::Picture* flag(int language);
 
     Environment env_;
     SearchSide* search_ = nullptr;
     ComprtModel* portView_ = nullptr;
-    ControlRegistry registry_;
     std::string appliedLanguage_;
     bool movedForBrand_ = false;
     int blinkingFlag_ = -1;

@@ -1,7 +1,5 @@
 #include "shell/SearchBrandLayout.h"
 
-#include <type_traits>
-
 namespace vardeck {
 namespace {
 
@@ -56,23 +54,18 @@ constexpr LayoutChange kBrand50[] = {
     {"Image14", P::Left, "", 24},
 };
 
-template <typename T>
-void applyTo(T& control, const LayoutChange& change) {
-    if constexpr (requires { control.visible; }) {
-        if (change.property == P::Hide) control.visible = false;
-        if (change.property == P::Show) control.visible = true;
-    }
-    if constexpr (requires { control.caption; }) {
-        if (change.property == P::Caption) control.caption = change.text;
-    }
-    if constexpr (requires { control.picture; }) {
-        if (change.property == P::Picture) control.picture = change.text;
-    }
-    if constexpr (requires { control.icon; }) {
-        if (change.property == P::Picture) control.icon = change.text;
-    }
-    if constexpr (requires { control.left; }) {
-        if (change.property == P::Left) control.left = change.number;
+void applyTo(controls::Control& control, const LayoutChange& change) {
+    using controls::ControlKind;
+    switch (change.property) {
+        case P::Hide: control.setVisible(false); break;
+        case P::Show: control.setVisible(true); break;
+        case P::Caption: control.setCaption(change.text); break;
+        case P::Left: control.placement().left = change.number; break;
+        case P::Picture:
+            if (control.kind() == ControlKind::Panel) static_cast<controls::Panel&>(control).setPicture(change.text);
+            if (control.kind() == ControlKind::Picture) static_cast<controls::Picture&>(control).setPicture(change.text);
+            if (control.kind() == ControlKind::Form) static_cast<controls::Form&>(control).setIcon(change.text);
+            break;
     }
 }
 
@@ -91,11 +84,9 @@ std::span<const LayoutChange> searchBrandLayout(int brand) {
     }
 }
 
-void applyLayout(std::span<const LayoutChange> changes, const ControlRegistry& controls) {
+void applyLayout(std::span<const LayoutChange> changes, const controls::ControlRegistry& registry) {
     for (const LayoutChange& change : changes) {
-        const ControlRef* ref = controls.find(change.control);
-        if (!ref) continue;
-        std::visit([&](auto* control) { applyTo(*control, change); }, *ref);
+        if (controls::Control* control = registry.find(change.control)) applyTo(*control, change);
     }
 }
 

@@ -22,7 +22,8 @@ struct LayoutChange {
 std::span<const LayoutChange> searchBrandLayout(int brand);
 
 // Applies rows to the controls of a registry; rows naming a control that is not
-// there, or a property that control has not, are skipped.
-void applyLayout(std::span<const LayoutChange> changes, const ControlRegistry& controls);
+// there, or a property that control has not, are skipped. A picture set on a window
+// is its icon; a left edge is an absolute placement.
+void applyLayout(std::span<const LayoutChange> changes, const controls::ControlRegistry& registry);
 
 }  // namespace vardeck

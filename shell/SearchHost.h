@@ -43,8 +43,8 @@ public:
     virtual void openForm5(int protocolState, const std::string& label3) = 0;
     virtual void openForm7(int protocolState) = 0;      // geofence unit
     virtual void openTraxomain(int protocolState) = 0;  // tracker
-    // Code 30: Form1 itself configures the GPRS module; enable its send and read
-    // buttons and make it visible (its activation restarts the search).
+    // Code 30: Form1 itself configures the GPRS module (its send and read buttons are
+    // enabled by now); make it visible (its activation restarts the search).
     virtual void showForm1AsGprs() = 0;
     // Ends the modal showing of the search view (nothing when it is not shown).
     virtual void closeSearchView() = 0;

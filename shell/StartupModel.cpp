@@ -8,7 +8,9 @@
 
 namespace vardeck {
 
-StartupModel::StartupModel(ShellNavigator& navigator, int brand) : navigator_(navigator), brand_(brand) {}
+StartupModel::StartupModel(ShellNavigator& navigator, int brand) : navigator_(navigator), brand_(brand) {
+    startTimer.onTimer = [this] { startTimerTimer(); };
+}
 
 void StartupModel::startTimerTimer() {
     const std::string& key = brandInfo(brand_).brandKey;
@@ -28,13 +30,7 @@ void StartupModel::startTimerTimer() {
 }
 
 Form10Model::Form10Model(StartupModel& startup, ShellNavigator& navigator, int brand)
-    : startup_(startup), navigator_(navigator), brand_(brand) {
-    registry_.add("Form10", Form10);
-    registry_.add("Image1", Image1);
-    registry_.add("Image2", Image2);
-    registry_.add("Image3", Image3);
-    registry_.add("Image4", Image4);
-}
+    : startup_(startup), navigator_(navigator), brand_(brand) {}
 
 void Form10Model::flagClick(int language) {
     WriteSetting(brandInfo(brand_).brandKey, "Language", std::to_string(language));

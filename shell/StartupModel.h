@@ -18,7 +18,13 @@ public:
     // Form10 has been closed: the next tick finds the language and opens the search.
     void languageViewClosed() { startTimer.start(); }
 
-    ModelTimer startTimer{kInterval, true};
+    const controls::TimerList& timers() const { return timers_; }
+
+private:
+    controls::TimerList timers_;
+
+public:
+    controls::ModelTimer& startTimer = timers_.add("startTimer", kInterval, true);
 
 private:
     ShellNavigator& navigator_;
@@ -41,11 +47,17 @@ public:
     // The view has been closed (by a flag or otherwise).
     void FormClose() { startup_.languageViewClosed(); }
 
-    const ControlRegistry& controls() const { return registry_; }
+    controls::ControlRegistry& controls() { return registry_; }
 
-    ViewControl Form10{kCaption};
-    PictureControl Image1{true, "flags/hungarian"}, Image2{true, "flags/british"},
-        Image3{true, "flags/german"}, Image4{true, "flags/slovenian"};
+private:
+    controls::ControlRegistry registry_;
+
+public:
+    controls::Form& Form10 = registry_.add<controls::Form>("Form10", kCaption);
+    controls::Picture& Image1 = registry_.add<controls::Picture>("Image1", "flags/hungarian");
+    controls::Picture& Image2 = registry_.add<controls::Picture>("Image2", "flags/british");
+    controls::Picture& Image3 = registry_.add<controls::Picture>("Image3", "flags/german");
+    controls::Picture& Image4 = registry_.add<controls::Picture>("Image4", "flags/slovenian");
 
 private:
     void flagClick(int language);
@@ -53,7 +65,6 @@ private:
     StartupModel& startup_;
     ShellNavigator& navigator_;
     int brand_;
-    ControlRegistry registry_;
 };
 
 }  // namespace vardeck

@@ -14,37 +14,37 @@ TEST(ComprtPortView, ActivationShowsTheStoredChoice) {
     SearchRig rig;
     rig.comprt().FormActivate();
     EXPECT_EQ(rig.stored("comport"), "COM1");
-    EXPECT_EQ(rig.comprt().RadioGroup1.itemIndex, 0);
+    EXPECT_EQ(rig.comprt().RadioGroup1.itemIndex(), 0);
 
     rig.store("comport", "COM3");
     rig.comprt().FormActivate();
-    EXPECT_EQ(rig.comprt().RadioGroup1.itemIndex, 2);
+    EXPECT_EQ(rig.comprt().RadioGroup1.itemIndex(), 2);
 
     rig.store("comport", kPrefix + "COM12");
     rig.comprt().FormActivate();
-    EXPECT_EQ(rig.comprt().RadioGroup1.itemIndex, ComprtModel::kOtherItem);
-    EXPECT_EQ(rig.comprt().SpinEdit1.value, 12);
+    EXPECT_EQ(rig.comprt().RadioGroup1.itemIndex(), ComprtModel::kOtherItem);
+    EXPECT_EQ(rig.comprt().SpinEdit1.value(), 12);
 
     rig.store("comport", kPrefix + "COM99999999999");
     rig.comprt().FormActivate();
-    EXPECT_EQ(rig.comprt().SpinEdit1.value, 512);
+    EXPECT_EQ(rig.comprt().SpinEdit1.value(), 512);
 
     rig.store("comport", "com3");  // not one of the items as written
     rig.comprt().FormActivate();
-    EXPECT_EQ(rig.comprt().RadioGroup1.itemIndex, -1);
+    EXPECT_EQ(rig.comprt().RadioGroup1.itemIndex(), -1);
 }
 
 TEST(ComprtPortView, UsbEntryWithComNameIsStoredAndShownAsOther) {
     SearchRig rig;
     rig.usbDevices = {{"COM5", "COM5"}};
     rig.comprt().FormActivate();
-    EXPECT_EQ(rig.comprt().ComboBox1.items, (std::vector<std::string>{"COM5"}));
+    EXPECT_EQ(rig.comprt().ComboBox1.items(), (std::vector<std::string>{"COM5"}));
     rig.comprt().ComboBox1Select(0);
     EXPECT_EQ(rig.stored("comport"), kPrefix + "COM5");
     EXPECT_EQ(rig.host.calls.back(), "endProgram");
     rig.comprt().FormActivate();
-    EXPECT_EQ(rig.comprt().RadioGroup1.itemIndex, ComprtModel::kOtherItem);
-    EXPECT_EQ(rig.comprt().SpinEdit1.value, 5);
+    EXPECT_EQ(rig.comprt().RadioGroup1.itemIndex(), ComprtModel::kOtherItem);
+    EXPECT_EQ(rig.comprt().SpinEdit1.value(), 5);
 }
 
 TEST(ComprtPortView, LinuxUsbDeviceIsStoredByDeviceName) {
@@ -54,37 +54,37 @@ TEST(ComprtPortView, LinuxUsbDeviceIsStoredByDeviceName) {
     rig.comprt().ComboBox1Select(0);
     EXPECT_EQ(rig.stored("comport"), kPrefix + "ttyUSB0");
     rig.comprt().FormActivate();
-    EXPECT_EQ(rig.comprt().RadioGroup1.itemIndex, -1);
-    EXPECT_EQ(rig.comprt().ComboBox1.itemIndex, 0);
-    EXPECT_EQ(rig.comprt().ComboBox1.text, "ttyUSB0 (usb-FTDI_A5)");
+    EXPECT_EQ(rig.comprt().RadioGroup1.itemIndex(), -1);
+    EXPECT_EQ(rig.comprt().ComboBox1.itemIndex(), 0);
+    EXPECT_EQ(rig.comprt().ComboBox1.caption(), "ttyUSB0 (usb-FTDI_A5)");
 
     rig.usbDevices.clear();  // unplugged: the name is still shown
     rig.comprt().FormActivate();
-    EXPECT_EQ(rig.comprt().ComboBox1.itemIndex, -1);
-    EXPECT_EQ(rig.comprt().ComboBox1.text, "ttyUSB0");
+    EXPECT_EQ(rig.comprt().ComboBox1.itemIndex(), -1);
+    EXPECT_EQ(rig.comprt().ComboBox1.caption(), "ttyUSB0");
     const int calls = static_cast<int>(rig.host.calls.size());
     rig.comprt().ComboBox1Select(3);  // no such entry
     EXPECT_EQ(static_cast<int>(rig.host.calls.size()), calls);
     rig.store("comport", "COM3");
     rig.comprt().FormActivate();
-    EXPECT_EQ(rig.comprt().ComboBox1.text, "USB kereso");
+    EXPECT_EQ(rig.comprt().ComboBox1.caption(), "USB kereso");
 }
 
 TEST(ComprtPortView, AcceptAndCancel) {
     SearchRig rig;
     rig.store("comport", "COM2");
     rig.comprt().FormActivate();
-    rig.comprt().RadioGroup1.itemIndex = 7;
+    rig.comprt().RadioGroup1.setItemIndex(7);
     rig.comprt().BitBtn1Click();
     EXPECT_EQ(rig.stored("comport"), "COM8");
-    rig.comprt().RadioGroup1.itemIndex = ComprtModel::kOtherItem;
+    rig.comprt().RadioGroup1.setItemIndex(ComprtModel::kOtherItem);
     rig.comprt().SpinEdit1.setValue(17);
     rig.comprt().BitBtn1Click();
     EXPECT_EQ(rig.stored("comport"), kPrefix + "COM17");
-    rig.comprt().RadioGroup1.itemIndex = -1;
+    rig.comprt().RadioGroup1.setItemIndex(-1);
     rig.comprt().BitBtn1Click();
     EXPECT_EQ(rig.stored("comport"), kPrefix + "COM17");
-    rig.comprt().RadioGroup1.itemIndex = 0;
+    rig.comprt().RadioGroup1.setItemIndex(0);
     rig.comprt().BitBtn3Click();
     EXPECT_EQ(rig.stored("comport"), kPrefix + "COM17");
     EXPECT_EQ(rig.host.count("endProgram"), 4);
@@ -110,8 +110,8 @@ TEST(ComprtPortView, ScanFindsTheModuleOnPort4) {
     EXPECT_FALSE(rig.comprt().Timer1.enabled());
     EXPECT_EQ(rig.clock.now(), 12 * 80);  // three ticks a port, found on the close of port 4
     EXPECT_EQ(rig.host.calls.back(), "message Ready COM4");
-    EXPECT_EQ(rig.comprt().RadioGroup1.itemIndex, ComprtModel::kOtherItem);
-    EXPECT_EQ(rig.comprt().SpinEdit1.value, 4);
+    EXPECT_EQ(rig.comprt().RadioGroup1.itemIndex(), ComprtModel::kOtherItem);
+    EXPECT_EQ(rig.comprt().SpinEdit1.value(), 4);
     EXPECT_FALSE(rig.portChannel.IsOpen());
     EXPECT_EQ(rig.stored("comport"), "COM1");  // the scan stores nothing by itself
     rig.comprt().BitBtn1Click();

@@ -20,7 +20,7 @@ TEST(Form1Search, ActivationOpensTheStoredPortAndStartsProbing) {
     EXPECT_TRUE(rig.channel.IsOpen());
     EXPECT_EQ(rig.channel.DeviceName(), "\\\\.\\COM12");
     EXPECT_EQ(rig.channel.BaudRate(), cbr9600);
-    EXPECT_EQ(rig.form8().StatusBar1.panels[0], "COM12");
+    EXPECT_EQ(rig.form8().StatusBar1.panel(0), "COM12");
     EXPECT_EQ(rig.form1().state(), Form1Model::kProbeA);
     EXPECT_EQ(rig.stored("StartDir"), "/start");
 }
@@ -29,7 +29,7 @@ TEST(Form1Search, MissingPortOpensCom1AndStoresNothing) {
     SearchRig rig;
     rig.startSearch();
     EXPECT_EQ(rig.channel.DeviceName(), "COM1");
-    EXPECT_EQ(rig.form8().StatusBar1.panels[0], "COM1");
+    EXPECT_EQ(rig.form8().StatusBar1.panel(0), "COM1");
     EXPECT_EQ(rig.stored("comport"), "<missing>");
 }
 
@@ -38,8 +38,8 @@ TEST(Form1Search, TrackerModeRunsAt4800) {
     rig.store("mode", "TRAXO");
     rig.startSearch();
     EXPECT_EQ(rig.channel.BaudRate(), cbr4800);
-    for (const LabelControl* label : {&rig.form8().Label2, &rig.form8().Label4, &rig.form8().Label5}) {
-        EXPECT_EQ(label->caption, "TRAXO/4800");
+    for (const controls::Label* label : {&rig.form8().Label2, &rig.form8().Label4, &rig.form8().Label5}) {
+        EXPECT_EQ(label->caption(), "TRAXO/4800");
     }
 }
 
@@ -64,7 +64,7 @@ TEST(Form1Search, ProbePatternAndSentCountIncludesSilentTicks) {
                                       kSecond, kSecond, kSecond, kIdent};
     EXPECT_EQ(rig.channel.writes, expected);
     EXPECT_EQ(rig.form1().sentCount(), 11);
-    EXPECT_EQ(rig.form8().StatusBar1.panels[2], "TX: 11");
+    EXPECT_EQ(rig.form8().StatusBar1.panel(2), "TX: 11");
     EXPECT_EQ(rig.form1().replyCount(), 0);
 }
 
@@ -73,16 +73,16 @@ TEST(Form1Search, Code71OnTheFirstProbeHandsOverAfterTwoSeconds) {
     rig.startSearch();
     ASSERT_EQ(rig.nextWrite(), kIdent);
     rig.channel.deliver(identificationReply(71));
-    EXPECT_EQ(rig.form8().StatusBar1.panels[1], "Gsm: 71");
-    EXPECT_EQ(rig.form8().StatusBar1.panels[3], "RX: 1");
+    EXPECT_EQ(rig.form8().StatusBar1.panel(1), "Gsm: 71");
+    EXPECT_EQ(rig.form8().StatusBar1.panel(3), "RX: 1");
     EXPECT_EQ(rig.form1().flashPanel(), 3);
     EXPECT_TRUE(rig.form1().vilogo.enabled());
 
     rig.clock.advance(200);  // first flash: the device is freed for the configurator
     EXPECT_FALSE(rig.channel.IsOpen());
-    EXPECT_EQ(rig.form8().Panel3.color, kRed);
+    EXPECT_EQ(rig.form8().Panel3.color(), controls::kRed);
     rig.clock.advance(200);
-    EXPECT_EQ(rig.form8().Panel3.color, kSearchGrey);
+    EXPECT_EQ(rig.form8().Panel3.color(), kSearchGrey);
 
     rig.clock.advance(1599);
     EXPECT_TRUE(rig.host.calls.empty());
@@ -93,7 +93,7 @@ TEST(Form1Search, Code71OnTheFirstProbeHandsOverAfterTwoSeconds) {
     EXPECT_EQ(rig.host.lastHandover.statusText, "T-RIX");
     EXPECT_EQ(rig.host.lastHandover.demoFirmwareVersion, 0);
     EXPECT_TRUE(rig.host.lastHandover.hideTemperatureField);
-    EXPECT_EQ(rig.form1().Label3.caption, "T-RIX");
+    EXPECT_EQ(rig.form1().Label3.caption(), "T-RIX");
     EXPECT_EQ(rig.form1().state(), Form1Model::kIdle);
     EXPECT_EQ(rig.form1().replyCount(), 0);
     EXPECT_FALSE(rig.form1().vilogo.enabled());
@@ -112,7 +112,7 @@ TEST(Form1Search, HoldOffSkipsThreeTicksAfterAValidReply) {
     rig.startSearch();
     rig.nextWrite();
     rig.channel.deliver(identificationReply(5));  // unknown code: no hand-over
-    EXPECT_EQ(rig.form8().StatusBar1.panels[1], "Gsm: 5");
+    EXPECT_EQ(rig.form8().StatusBar1.panel(1), "Gsm: 5");
     EXPECT_FALSE(rig.form1().ablakSTART.enabled());
     const int sent = rig.form1().sentCount();
     rig.clock.advance(450);
@@ -129,7 +129,7 @@ TEST(Form1Search, ReplyDuringPhaseBIdentifiesNothing) {
     while ((frame = rig.nextWrite()) != kSecond) ASSERT_FALSE(frame.empty());
     rig.channel.deliver(identificationReply(71));
     EXPECT_EQ(rig.form1().holdOff(), 3);
-    EXPECT_EQ(rig.form8().StatusBar1.panels[1], "");
+    EXPECT_EQ(rig.form8().StatusBar1.panel(1), "");
     EXPECT_FALSE(rig.form1().ablakSTART.enabled());
 }
 
@@ -140,18 +140,18 @@ TEST(Form1Search, CorruptRepliesAreCountedOrDropped) {
     Bytes wrongSixth = identificationReply(71);
     wrongSixth[5] ^= 0x01;
     rig.channel.deliver(wrongSixth);
-    EXPECT_EQ(rig.form8().StatusBar1.panels[3], "RX: 1");
-    EXPECT_EQ(rig.form8().StatusBar1.panels[4], "");
+    EXPECT_EQ(rig.form8().StatusBar1.panel(3), "RX: 1");
+    EXPECT_EQ(rig.form8().StatusBar1.panel(4), "");
     Bytes wrongFifth = identificationReply(71);
     wrongFifth[4] ^= 0x01;
     rig.channel.deliver(wrongFifth);
-    EXPECT_EQ(rig.form8().StatusBar1.panels[3], "RX: 2");
-    EXPECT_EQ(rig.form8().StatusBar1.panels[4], "BAD: 1");
-    EXPECT_EQ(rig.form8().StatusBar1.panels[1], "");
+    EXPECT_EQ(rig.form8().StatusBar1.panel(3), "RX: 2");
+    EXPECT_EQ(rig.form8().StatusBar1.panel(4), "BAD: 1");
+    EXPECT_EQ(rig.form8().StatusBar1.panel(1), "");
     EXPECT_EQ(rig.form1().holdOff(), 0);
     // Both left the buffer empty: a good reply right after is taken.
     rig.channel.deliver(identificationReply(71));
-    EXPECT_EQ(rig.form8().StatusBar1.panels[1], "Gsm: 71");
+    EXPECT_EQ(rig.form8().StatusBar1.panel(1), "Gsm: 71");
 }
 
 TEST(Form1Search, SplitRepliesAreAssembledOverlongOnesDropped) {
@@ -170,7 +170,7 @@ TEST(Form1Search, SplitRepliesAreAssembledOverlongOnesDropped) {
     EXPECT_EQ(rig.channel.waiting(), 0);  // nothing left behind in the channel
 
     for (uint8_t byte : reply) rig.channel.deliver({byte});
-    EXPECT_EQ(rig.form8().StatusBar1.panels[1], "Gsm: 80");
+    EXPECT_EQ(rig.form8().StatusBar1.panel(1), "Gsm: 80");
     EXPECT_EQ(rig.form1().flashPanel(), 1);
 }
 
@@ -181,7 +181,7 @@ TEST(Form1Search, FourPlusTwoIsOneReply) {
     const Bytes reply = identificationReply(90);
     rig.channel.deliver(Bytes(reply.begin(), reply.begin() + 4));
     rig.channel.deliver(Bytes(reply.begin() + 4, reply.end()));
-    EXPECT_EQ(rig.form8().StatusBar1.panels[1], "Gsm: 90");
+    EXPECT_EQ(rig.form8().StatusBar1.panel(1), "Gsm: 90");
 }
 
 TEST(Form1Search, NoiseNeverIdentifies) {
@@ -200,7 +200,7 @@ TEST(Form1Search, NoiseNeverIdentifies) {
         rig.channel.deliver(noise);
         ASSERT_LE(rig.form1().reply().fill(), 6);
     }
-    EXPECT_EQ(rig.form8().StatusBar1.panels[1], "");
+    EXPECT_EQ(rig.form8().StatusBar1.panel(1), "");
     EXPECT_FALSE(rig.form1().ablakSTART.enabled());
 }
 
@@ -222,7 +222,7 @@ TEST(Form1Search, AnotherCodeWithinTheTwoSecondsKeepsTheFirstHandover) {
     rig.channel.writes.clear();
     ASSERT_EQ(rig.nextWrite(), kIdent);
     rig.channel.deliver(identificationReply(80));
-    EXPECT_EQ(rig.form8().StatusBar1.panels[1], "Gsm: 80");
+    EXPECT_EQ(rig.form8().StatusBar1.panel(1), "Gsm: 80");
     EXPECT_EQ(rig.form1().dispatchCode(), 71);
     rig.clock.advance(2000);
     EXPECT_EQ(rig.host.count("openZ4Configurator 71"), 1);
@@ -232,6 +232,7 @@ TEST(Form1Search, AnotherCodeWithinTheTwoSecondsKeepsTheFirstHandover) {
 TEST(Form1Search, Code30FlashesPanel4AndHandsOverToForm1Itself) {
     SearchRig rig;
     rig.startSearch();
+    EXPECT_FALSE(rig.form1().BitBtn1.enabled());
     rig.nextWrite();
     rig.channel.deliver(identificationReply(30));
     EXPECT_EQ(rig.form1().flashPanel(), 4);
@@ -239,7 +240,9 @@ TEST(Form1Search, Code30FlashesPanel4AndHandsOverToForm1Itself) {
     rig.clock.advance(2000);
     const std::vector<std::string> expected{"hideZ4OptionalPages", "showForm1AsGprs", "closeSearchView"};
     EXPECT_EQ(rig.host.calls, expected);
-    EXPECT_EQ(rig.form1().Label3.caption, "Z-GPRS-CID found");
+    EXPECT_EQ(rig.form1().Label3.caption(), "Z-GPRS-CID found");
+    EXPECT_TRUE(rig.form1().BitBtn1.enabled());  // the module's write and read
+    EXPECT_TRUE(rig.form1().BitBtn2.enabled());
 
     // Form1 shows itself and its activation identifies once more: a second hand-over.
     rig.form1().FormActivate();
@@ -261,7 +264,7 @@ TEST(Form1Search, TrackerDoesNotFlashAndTheSendTimerFreesThePort) {
     EXPECT_TRUE(rig.channel.IsOpen());
     rig.clock.advance(10);
     EXPECT_EQ(rig.host.count("openTraxomain 0"), 1);
-    EXPECT_EQ(rig.form1().Label3.caption, "Z_GPS_TRAXO");
+    EXPECT_EQ(rig.form1().Label3.caption(), "Z_GPS_TRAXO");
     EXPECT_TRUE(rig.channel.IsOpen());
     rig.clock.advance(150);
     EXPECT_FALSE(rig.channel.IsOpen());
@@ -276,7 +279,7 @@ TEST(Form1Search, GeofenceCodeIsHandedOverWithoutFlashing) {
     rig.clock.advance(2000);
     EXPECT_EQ(rig.host.count("openForm7 1"), 1);
     EXPECT_EQ(rig.host.count("hideForm1"), 1);
-    EXPECT_EQ(rig.form1().Label3.caption, "Z_GPS_MARLOW");
+    EXPECT_EQ(rig.form1().Label3.caption(), "Z_GPS_MARLOW");
 }
 
 TEST(Form1Search, ConverterHandOver) {
@@ -342,14 +345,14 @@ TEST(Form1Search, ModelTextsFollowTheBrand) {
         rig.nextWrite();
         rig.channel.deliver(identificationReply(c.code));
         rig.clock.advance(2000);
-        EXPECT_EQ(rig.form1().Label3.caption, c.label3) << c.brand << "/" << c.code;
+        EXPECT_EQ(rig.form1().Label3.caption(), c.label3) << c.brand << "/" << c.code;
         EXPECT_EQ(rig.host.lastHandover.statusText, c.status) << c.brand << "/" << c.code;
     }
     SearchRig quorvex(10);
     quorvex.startSearch();
     quorvex.form8().D1Click(4);
     quorvex.clock.advance(2000);
-    EXPECT_EQ(quorvex.form1().Label3.caption, "Quorvex GPRS-CID found");
+    EXPECT_EQ(quorvex.form1().Label3.caption(), "Quorvex GPRS-CID found");
 }
 
 TEST(Form1Search, SendTimerReopensTheChannelWhenATransferStarts) {

@@ -29,10 +29,7 @@ public:
         env.dispatch = &host;
         env.nowText = [] { return "now"; };
         screens = std::make_unique<SearchScreens>(line, portLine, env);
-        Form1Model& f1 = screens->form1;
-        clock.add(f1.adas, [&f1] { f1.adasTimer(); });
-        clock.add(f1.vilogo, [&f1] { f1.vilogoTimer(); });
-        clock.add(f1.ablakSTART, [&f1] { f1.ablakSTARTTimer(); });
+        clock.add(screens->form1.timers());
         screens->startup.startTimer.stop();
         screens->form1.FormActivate();
         screens->form8.FormActivate();
@@ -68,7 +65,7 @@ TEST(SearchWithSimulator, EveryKnownDeviceIsIdentifiedAndHandedOver) {
         ASSERT_TRUE(sim::isKnownDeviceCode(c.code));
         SimulatedSearch search(c.code);
         search.run(3100);
-        EXPECT_EQ(search.screens->form8.StatusBar1.panels[1], "Gsm: " + std::to_string(c.code));
+        EXPECT_EQ(search.screens->form8.StatusBar1.panel(1), "Gsm: " + std::to_string(c.code));
         search.run(2000);
         EXPECT_EQ(search.host.count(c.call), 1) << c.code;
         EXPECT_EQ(search.host.count("closeSearchView"), 1) << c.code;

@@ -22,9 +22,11 @@ namespace vardeck::testing {
 // then fires every interval while enabled. Ties fire in registration order.
 class VirtualClock {
 public:
-    void add(ModelTimer& timer, std::function<void()> tick) {
-        entries_.push_back({&timer, std::move(tick), timer.generation(), false, 0});
-        sync(entries_.back());
+    void add(const controls::TimerList& timers) {
+        for (controls::ModelTimer* timer : timers.all()) {
+            entries_.push_back({timer, timer->generation(), false, 0});
+            sync(entries_.back());
+        }
     }
 
     int now() const { return now_; }
@@ -40,7 +42,7 @@ public:
             if (!next) break;
             now_ = static_cast<int>(next->due);
             next->due += next->timer->interval();
-            next->tick();
+            next->timer->fire();
         }
         now_ = static_cast<int>(target);
         for (Entry& e : entries_) sync(e);
@@ -48,8 +50,7 @@ public:
 
 private:
     struct Entry {
-        ModelTimer* timer;
-        std::function<void()> tick;
+        controls::ModelTimer* timer;
         unsigned generation;
         bool running;
         long due;
@@ -130,15 +131,10 @@ public:
         env.startDir = "/start";
         env.listSerialDevices = [this] { return usbDevices; };
         screens = std::make_unique<SearchScreens>(channel, portChannel, env);
-        Form1Model& f1 = screens->form1;
-        Form8Model& f8 = screens->form8;
-        clock.add(f1.adas, [&f1] { f1.adasTimer(); });
-        clock.add(f1.vilogo, [&f1] { f1.vilogoTimer(); });
-        clock.add(f1.ablakSTART, [&f1] { f1.ablakSTARTTimer(); });
-        clock.add(f8.zido, [&f8] { f8.zidoTimer(); });
-        clock.add(f8.gaugeido, [&f8] { f8.gaugeidoTimer(); });
-        clock.add(screens->startup.startTimer, [this] { screens->startup.startTimerTimer(); });
-        clock.add(screens->comprt.Timer1, [this] { screens->comprt.Timer1Timer(); });
+        clock.add(screens->form1.timers());
+        clock.add(screens->form8.timers());
+        clock.add(screens->startup.timers());
+        clock.add(screens->comprt.timers());
     }
 
     Form1Model& form1() { return screens->form1; }

@@ -25,7 +25,7 @@ TEST(Startup, FirstStartAsksForTheLanguage) {
     EXPECT_FALSE(rig.screens->startup.startTimer.enabled());
 
     rig.form8().FormActivate();  // the view comes up in English
-    EXPECT_EQ(rig.form8().Form8.caption, "Search... TRIX");
+    EXPECT_EQ(rig.form8().Form8.caption(), "Search... TRIX");
     EXPECT_EQ(rig.stored("StartDir"), "/start");
     EXPECT_NE(rig.stored("StartDate"), "<missing>");
     EXPECT_EQ(rig.stored("comport"), "<missing>");

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -6,9 +7,22 @@ namespace vardeck::controls {
 
 // What sort of screen element a control stands for; the view binder picks the widget
 // type by it and the JSON export the fields it writes.
-enum class ControlKind { Label, Button, CheckBox, Edit, ComboBox, SpinEdit, CheckList, Grid, Page, StatusBar };
+enum class ControlKind {
+    Label, Button, CheckBox, Edit, ComboBox, SpinEdit, CheckList, Grid, Page, StatusBar,
+    Panel, Picture, Lamp, Gauge, MenuItem, Form
+};
 
 std::string_view kindName(ControlKind kind);
+
+// Where a screen moves a widget away from the place its view's design gives it, in
+// pixels (a brand's rearrangement). Shifts add to the designed geometry, a set absolute
+// value replaces it. Views laid out by hand apply it; a layout manager places its
+// widgets itself (a hidden widget there gives its room to the others).
+struct Placement {
+    std::optional<int> left, top, width, height;
+    int leftShift = 0, topShift = 0, widthShift = 0, heightShift = 0;
+    bool operator==(const Placement&) const = default;
+};
 
 // A headless screen element: the state a widget shows, without any widget. Screens own
 // their controls through a ControlRegistry and bind widgets to them by name (the
@@ -27,9 +41,12 @@ public:
     void setEnabled(bool on) { enabled_ = on; }
     bool visible() const { return visible_; }
     void setVisible(bool on) { visible_ = on; }
-    // The caption of a check box, label, button or page; unused by the other kinds.
+    // The caption of a check box, label, button, page, panel, menu item or window;
+    // unused by the other kinds.
     const std::string& caption() const { return caption_; }
     void setCaption(std::string text) { caption_ = std::move(text); }
+    const Placement& placement() const { return placement_; }
+    Placement& placement() { return placement_; }
 
 protected:
     Control(ControlKind kind, std::string name, std::string caption = {})
@@ -39,6 +56,7 @@ private:
     std::string name_;
     std::string caption_;
     ControlKind kind_;
+    Placement placement_;
     bool enabled_ = true;
     bool visible_ = true;
 };

@@ -3,6 +3,8 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "z4config/controls/ScreenControls.h"
+
 namespace vardeck::controls {
 namespace {
 
@@ -41,8 +43,14 @@ bool shownOnly(ControlKind kind, std::string_view key) {
         case ControlKind::ComboBox: return key == "item";
         case ControlKind::Label:
         case ControlKind::Button:
-        case ControlKind::Page: return key == "caption";
+        case ControlKind::Page:
+        case ControlKind::Panel:
+        case ControlKind::Form: return key == "caption";
         case ControlKind::StatusBar: return key == "panels";
+        case ControlKind::Picture: return key == "picture";
+        case ControlKind::Lamp: return key == "lit";
+        case ControlKind::Gauge: return key == "progress";
+        case ControlKind::MenuItem: return oneOf(key, {"caption", "checked"});
         default: return false;
     }
 }
@@ -107,7 +115,17 @@ JsonValue controlToJson(const Control& control) {
         case ControlKind::StatusBar: out.set("panels", panelsOf(static_cast<const StatusBar&>(control))); break;
         case ControlKind::Label:
         case ControlKind::Button:
-        case ControlKind::Page: out.set("caption", control.caption()); break;
+        case ControlKind::Page:
+        case ControlKind::Panel:
+        case ControlKind::Form: out.set("caption", control.caption()); break;
+        case ControlKind::Picture: out.set("picture", static_cast<const Picture&>(control).picture()); break;
+        case ControlKind::Lamp: out.set("lit", static_cast<const Lamp&>(control).lit()); break;
+        case ControlKind::Gauge: out.set("progress", static_cast<const Gauge&>(control).progress()); break;
+        case ControlKind::MenuItem:
+            out.set("caption", control.caption());
+            if (static_cast<const MenuItem&>(control).checkable())
+                out.set("checked", static_cast<const MenuItem&>(control).checked());
+            break;
     }
     out.set("enabled", control.enabled());
     out.set("visible", control.visible());

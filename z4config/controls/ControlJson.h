@@ -10,7 +10,9 @@ namespace vardeck::controls {
 //   check box "checked"; edit "text"; spin edit "value"; list "index" (-1 for none)
 //   and "item" (the selected text); check list "items" (one boolean per item);
 //   grid "cells" (the data rows below the header, each an array of texts);
-//   label, button and page "caption"; status bar "panels";
+//   label, button, page, panel and window "caption"; status bar "panels";
+//   picture "picture"; lamp "lit"; gauge "progress"; menu item "caption" and, when
+//   it carries a check mark, "checked";
 // and for every kind "enabled" and "visible".
 JsonValue controlToJson(const Control& control);
 
@@ -24,7 +26,8 @@ struct ControlApply {
 // must be of the right type and within what the control accepts (edit length and mask,
 // spin range, list index, number of check-list items); a text equal to the one the edit
 // holds is accepted as it is, as no user edit is needed to keep it. "enabled", "visible", "item",
-// "caption" and "panels" are accepted and ignored: they are shown, not edited. A field
+// "caption", "panels", "picture", "lit", "progress" and a menu item's "checked" are
+// accepted and ignored: they are shown, not edited. A field
 // the kind does not have is an error. On error the control is left unchanged.
 ControlApply applyControlJson(Control& control, const JsonValue& state);
 

@@ -19,6 +19,12 @@ std::string_view kindName(ControlKind kind) {
         case ControlKind::Grid: return "grid";
         case ControlKind::Page: return "page";
         case ControlKind::StatusBar: return "status bar";
+        case ControlKind::Panel: return "panel";
+        case ControlKind::Picture: return "picture";
+        case ControlKind::Lamp: return "lamp";
+        case ControlKind::Gauge: return "gauge";
+        case ControlKind::MenuItem: return "menu item";
+        case ControlKind::Form: return "window";
     }
     return "control";
 }
@@ -64,6 +70,11 @@ bool ComboBox::setItemIndex(int index) {
     if (index == itemIndex_) return false;
     itemIndex_ = index;
     return true;
+}
+
+void ComboBox::setItems(std::vector<std::string> items) {
+    items_ = std::move(items);
+    itemIndex_ = -1;
 }
 
 std::string ComboBox::itemText() const { return itemIndex_ < 0 ? std::string() : items_[itemIndex_]; }

@@ -68,11 +68,15 @@ private:
     EditMask mask_;
 };
 
-// A drop-down list or radio group: items and the selected index, -1 for none.
+// A drop-down list or radio group: items and the selected index, -1 for none. Its
+// caption is a radio group's title, and the text a drop-down list shows while none of
+// its items is selected.
 class ComboBox : public Control {
 public:
     ComboBox(std::string name, std::vector<std::string> items, int itemIndex = -1);
     const std::vector<std::string>& items() const { return items_; }
+    // Replaces the items (a list filled at run time); the selection is cleared.
+    void setItems(std::vector<std::string> items);
     int count() const { return static_cast<int>(items_.size()); }
     int itemIndex() const { return itemIndex_; }
     // An index outside the list leaves the list without selection. True when it changed.
