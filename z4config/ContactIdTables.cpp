@@ -34,7 +34,12 @@ void encodeRecord(Bytes record, const std::string& code, const std::string& name
     if (n < kNameLength) record[6 + n] = 255;
 }
 
-void decodeRecord(ConstBytes record, controls::Grid& grid, int row, bool isEvent) {
+struct DecodedRow {
+    std::string code;
+    std::string name;
+};
+
+DecodedRow decodeRecord(ConstBytes record, bool isEvent) {
     std::string code = readDigitCode(record.subspan(0, isEvent ? kEventCodeLength : kZoneCodeLength));
     if (isEvent && code[0] == '1') code[0] = 'E';
     if (isEvent && code[0] == '3') code[0] = 'R';
@@ -43,26 +48,44 @@ void decodeRecord(ConstBytes record, controls::Grid& grid, int row, bool isEvent
     const auto end = std::find_if(nameBytes.begin(), nameBytes.end(), [](std::uint8_t b) { return b == 255 || b == 0; });
     std::string name = cp1250ToUtf8(nameBytes.data(), static_cast<std::size_t>(end - nameBytes.begin()));
     if (isEvent && code.empty()) name.clear();
-    grid.setCell(row, 0, std::move(code));
-    grid.setCell(row, 1, std::move(name));
+    return {std::move(code), std::move(name)};
 }
 
 }  // namespace
 
-void encodeCodeTables(Image& image, const controls::Grid& zones, const controls::Grid& events, const EventMasks& masks) {
-    for (int row = 1; row <= kZoneRows; ++row)
-        encodeRecord(recordOf(image, kFirstZoneRecord + row - 1), zones.cell(row, 0), zones.cell(row, 1), false, 0);
-    for (int row = 1; row <= kEventRows; ++row)
-        encodeRecord(recordOf(image, kFirstEventRecord + row - 1), events.cell(row, 0), events.cell(row, 1), true,
-                     masks[row - 1]);
+EventTable::EventTable(controls::Grid& grid) : grid_(grid) {}
+
+const std::string& EventTable::cell(int row, int col) const {
+    if (row >= 1 && row <= kShownEventRows) return grid_.cell(row, col);
+    return kept_.at(row - kShownEventRows - 1).at(col);
 }
 
-void decodeCodeTables(const Image& image, controls::Grid& zones, controls::Grid& events, EventMasks& masks) {
-    for (int row = 1; row <= kZoneRows; ++row) decodeRecord(recordOf(image, kFirstZoneRecord + row - 1), zones, row, false);
+void EventTable::setCell(int row, int col, std::string text) {
+    if (row >= 1 && row <= kShownEventRows) return grid_.setCell(row, col, std::move(text));
+    kept_.at(row - kShownEventRows - 1).at(col) = std::move(text);
+}
+
+void encodeCodeTables(Image& image, const controls::Grid& zones, const EventTable& events) {
+    for (int row = 1; row <= kZoneRows; ++row)
+        encodeRecord(recordOf(image, kFirstZoneRecord + row - 1), zones.cell(row, kCodeColumn), zones.cell(row, kNameColumn),
+                     false, 0);
+    for (int row = 1; row <= kEventRows; ++row)
+        encodeRecord(recordOf(image, kFirstEventRecord + row - 1), events.cell(row, kCodeColumn),
+                     events.cell(row, kNameColumn), true, events.mask(row));
+}
+
+void decodeCodeTables(const Image& image, controls::Grid& zones, EventTable& events) {
+    for (int row = 1; row <= kZoneRows; ++row) {
+        DecodedRow decoded = decodeRecord(recordOf(image, kFirstZoneRecord + row - 1), false);
+        zones.setCell(row, kCodeColumn, std::move(decoded.code));
+        zones.setCell(row, kNameColumn, std::move(decoded.name));
+    }
     for (int row = 1; row <= kEventRows; ++row) {
         ConstBytes record = recordOf(image, kFirstEventRecord + row - 1);
-        decodeRecord(record, events, row, true);
-        masks[row - 1] = record[4];
+        DecodedRow decoded = decodeRecord(record, true);
+        events.setCell(row, kCodeColumn, std::move(decoded.code));
+        events.setCell(row, kNameColumn, std::move(decoded.name));
+        events.setMask(row, record[4]);
     }
 }
 

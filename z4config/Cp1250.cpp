@@ -73,4 +73,14 @@ std::vector<std::uint8_t> utf8ToCp1250(std::string_view text) {
     return out;
 }
 
+std::string cp1250Representable(std::string_view text, std::u32string_view alsoReplace) {
+    std::string out;
+    out.reserve(text.size());
+    for (char32_t c : controls::utf8Decode(text)) {
+        const bool keep = cp1250Has(c) && alsoReplace.find(c) == std::u32string_view::npos;
+        controls::utf8Append(out, keep ? c : char32_t(kUnmappableByte));
+    }
+    return out;
+}
+
 }  // namespace vardeck::z4config

@@ -28,4 +28,9 @@ bool cp1250Has(char32_t c);
 std::string cp1250ToUtf8(const std::uint8_t* bytes, std::size_t count);
 std::vector<std::uint8_t> utf8ToCp1250(std::string_view text);
 
+// The text as writing would store it: every character the code page lacks, every
+// broken UTF-8 byte and every character of alsoReplace becomes '?'. An editor applies
+// it to what the user typed, so the field shows what the file or module will hold.
+std::string cp1250Representable(std::string_view text, std::u32string_view alsoReplace = {});
+
 }  // namespace vardeck::z4config

@@ -1,5 +1,8 @@
 #include "z4config/EditorJson.h"
 
+#include <functional>
+
+#include "z4config/ContactIdPages.h"
 #include "z4config/controls/ControlJson.h"
 #include "z4config/controls/Utf8.h"
 
@@ -13,24 +16,37 @@ constexpr const char* kZoneGrid = "StringGrid2";
 constexpr const char* kEventGrid = "StringGrid3";
 constexpr const char* kMasks = "masks";
 
-JsonValue gridRows(const Grid& grid) {
+// The data rows of a code table, wherever the editor keeps them: rows 1 to rowCount.
+struct TableRows {
+    std::string name;
+    int rowCount;
+    std::size_t codeLength;
+    std::function<const std::string&(int row, int col)> cell;
+    std::function<void(int row, int col, std::string text)> setCell;
+};
+
+TableRows zoneRows(Grid& grid) {
+    return {grid.name(), kZoneRows, kZoneCodeLength, [&grid](int r, int c) -> const std::string& { return grid.cell(r, c); },
+            [&grid](int r, int c, std::string t) { grid.setCell(r, c, std::move(t)); }};
+}
+
+TableRows eventRows(EventTable& table) {
+    return {table.grid().name(), kEventRows, kEventCodeLength,
+            [&table](int r, int c) -> const std::string& { return table.cell(r, c); },
+            [&table](int r, int c, std::string t) { table.setCell(r, c, std::move(t)); }};
+}
+
+template <class Cell>
+JsonValue tableJson(int rowCount, Cell cell) {
     JsonValue rows = JsonValue::array();
-    for (int r = grid.fixedRows(); r < grid.rowCount(); ++r) rows.push(JsonValue(JsonValue::Array{grid.cell(r, 0), grid.cell(r, 1)}));
+    for (int r = 1; r <= rowCount; ++r) rows.push(JsonValue(JsonValue::Array{cell(r, kCodeColumn), cell(r, kNameColumn)}));
     return rows;
 }
 
-// A code cell takes what typing would leave in it: a code of full length in upper case.
-std::string typedCode(const std::string& code, std::size_t length) {
-    if (utf8Length(code) != length) return code;
-    std::string upper = code;
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return upper;
-}
-
-std::string applyGrid(Grid& grid, const JsonValue& rows, std::size_t codeLength) {
-    const int dataRows = grid.rowCount() - grid.fixedRows();
-    const std::string where = std::string("tables.") + grid.name();
+std::string applyGrid(const TableRows& grid, const JsonValue& rows) {
+    const int dataRows = grid.rowCount;
+    const std::size_t codeLength = grid.codeLength;
+    const std::string where = "tables." + grid.name;
     if (!rows.isArray() || static_cast<int>(rows.asArray().size()) != dataRows)
         return where + ": must be an array of " + std::to_string(dataRows) + " rows";
     for (int i = 0; i < dataRows; ++i) {
@@ -43,9 +59,9 @@ std::string applyGrid(Grid& grid, const JsonValue& rows, std::size_t codeLength)
         if (utf8Length(code) > codeLength) return at + ": code \"" + code + "\" is longer than " + std::to_string(codeLength) + " characters";
         if (utf8Length(name) > kNameLength) return at + ": name is longer than " + std::to_string(kNameLength) + " characters";
         // As typed: only a changed cell takes the form typing gives it.
-        const int row = i + grid.fixedRows();
-        if (grid.cell(row, 0) != code) grid.setCell(row, 0, typedCode(code, codeLength));
-        grid.setCell(row, 1, name);
+        const int row = i + 1;
+        if (grid.cell(row, kCodeColumn) != code) grid.setCell(row, kCodeColumn, editedCodeCell(code, codeLength));
+        if (grid.cell(row, kNameColumn) != name) grid.setCell(row, kNameColumn, editedNameCell(name));
     }
     return {};
 }
@@ -66,8 +82,8 @@ std::string applyTables(Z4Editor& editor, const JsonValue& tables) {
     if (!tables.isObject()) return "\"tables\" must be an object";
     for (auto& [key, value] : tables.asObject()) {
         std::string error;
-        if (key == kZoneGrid) error = applyGrid(editor.StringGrid2, value, kZoneCodeLength);
-        else if (key == kEventGrid) error = applyGrid(editor.StringGrid3, value, kEventCodeLength);
+        if (key == kZoneGrid) error = applyGrid(zoneRows(editor.StringGrid2), value);
+        else if (key == kEventGrid) error = applyGrid(eventRows(editor.eventTable()), value);
         else if (key == kMasks) error = applyMasks(editor.eventMasks(), value);
         else error = "tables: unknown member \"" + key + "\"";
         if (!error.empty()) return error;
@@ -101,8 +117,8 @@ JsonValue editorToJson(const Z4Editor& editor) {
     JsonValue masks = JsonValue::array();
     for (std::uint8_t m : editor.eventMasks()) masks.push(static_cast<int>(m));
     JsonValue tables = JsonValue::object();
-    tables.set(kZoneGrid, gridRows(editor.StringGrid2));
-    tables.set(kEventGrid, gridRows(editor.StringGrid3));
+    tables.set(kZoneGrid, tableJson(kZoneRows, [&](int r, int c) { return editor.StringGrid2.cell(r, c); }));
+    tables.set(kEventGrid, tableJson(kEventRows, [&](int r, int c) { return editor.eventTable().cell(r, c); }));
     tables.set(kMasks, std::move(masks));
     JsonValue doc = JsonValue::object();
     doc.set("controls", std::move(controlStates));

@@ -198,7 +198,12 @@ void decodeEpilogue(int step, Image& image, Z4Editor& e) {
         case 18: decodeGprs(image, e); break;
         case 24: decodeFirmware(image, e); break;
         case 25: e.userChanged("Edit12"); break;  // the counter follows the header text
-        case 27: decodeCodeTables(image, e.StringGrid2, e.StringGrid3, e.eventMasks()); break;
+        case 27:
+            decodeCodeTables(image, e.StringGrid2, e.eventTable());
+            // The recipient list shows the new mask of the selected row, so that a click
+            // in it does not rebuild the mask from the marks of the replaced one.
+            e.selectEventRow(e.selectedEventRow());
+            break;
         default: break;
     }
 }
@@ -227,7 +232,7 @@ void encodePrologue(int step, Z4Editor& e, Image& image, const EncodeContext& co
         case 13:
             // Only the Z-CID keeps name records; on the other models these bytes hold the
             // remote-monitoring block and bytes the editor must leave as they were read.
-            if (e.deviceType() == kTypeCid) encodeCodeTables(image, e.StringGrid2, e.StringGrid3, e.eventMasks());
+            if (e.deviceType() == kTypeCid) encodeCodeTables(image, e.StringGrid2, e.eventTable());
             break;
         case 14:
             writeServerString(image, e.Edit11.text());

@@ -1,9 +1,12 @@
 #include "z4config/Z4Editor.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 
+#include "z4config/CustomerRecord.h"
 #include "z4config/GprsStrings.h"
+#include "z4config/controls/Utf8.h"
 
 namespace vardeck::z4config {
 
@@ -35,6 +38,15 @@ constexpr RecipientPage kRecipientPages[] = {
 
 std::string phoneName(int phone) { return "Phone" + std::to_string(phone); }
 
+// The SMS text fields whose changes the accent warning watches.
+constexpr std::string_view kAccentCheckedFields[] = {
+    "riasztas",  "riasztas2",  "riasztas3",  "riasztas4",   "riasztas5", "riasztas6", "riasztas9",
+    "riasztas10", "riasztas11", "riasztas13", "riasztas13b", "Edit17",    "Edit18",    "Edit8"};
+
+bool isAccentChecked(std::string_view name) {
+    return std::find(std::begin(kAccentCheckedFields), std::end(kAccentCheckedFields), name) != std::end(kAccentCheckedFields);
+}
+
 }  // namespace
 
 Z4Editor::Z4Editor(int deviceType)
@@ -65,8 +77,12 @@ Z4Editor::Z4Editor(int deviceType)
       Edit11(get<Edit>("Edit11")),
       StringGrid2(get<Grid>("StringGrid2")),
       StringGrid3(get<Grid>("StringGrid3")),
+      SMSst7(get<CheckList>("SMSst7")),
+      Label87(get<Label>("Label87")),
+      Edit1(get<Edit>("Edit1")),
       StatusBar1(get<StatusBar>("StatusBar1")),
-      deviceType_(deviceType) {
+      deviceType_(deviceType),
+      eventTable_(StringGrid3) {
     outputTime_ = {SpinKI1.value(), SpinKI2.value()};
 }
 
@@ -114,6 +130,11 @@ void Z4Editor::refreshOtherPage() {
 void Z4Editor::refreshPage(Z4Page page) {
     if (page == Z4Page::Other) return refreshOtherPage();
     if (page == Z4Page::OpenClose) return refreshRecipientLists({"SMSst16", "SMSst17"}, false);
+    if (page == Z4Page::CidSms) return refreshRecipientLists({"SMSst7"}, false);
+    if (page == Z4Page::RemoteMonitoring) {
+        warningFlag_ = false;
+        return;
+    }
     for (const RecipientPage& p : kRecipientPages) {
         if (p.page == page) return refreshRecipientLists({p.smsList, p.callList}, p.blankFromPhone5 && deviceType_ == kTypeZ1);
     }
@@ -123,6 +144,39 @@ void Z4Editor::refreshPagesBeforeWrite() {
     for (Z4Page page : {Z4Page::Be1, Z4Page::Be2, Z4Page::Be3, Z4Page::Be4, Z4Page::Tamper, Z4Page::PowerMonitor,
                         Z4Page::LifeSignal, Z4Page::Other, Z4Page::Temperature, Z4Page::Speed})
         refreshPage(page);
+}
+
+void Z4Editor::pageLeft(Z4Page page) {
+    if (page == Z4Page::Other && Edit1.length() != 4) showMessage(kSecurityCodeMessage);
+}
+
+// ---- messages ----
+
+void Z4Editor::attachDialogs(Dialogs* dialogs, MessageLookup messages) {
+    dialogs_ = dialogs;
+    messages_ = std::move(messages);
+}
+
+void Z4Editor::showMessage(const char* hungarianKey) {
+    if (dialogs_) dialogs_->showMessage(lookUp(messages_, hungarianKey));
+}
+
+// The module's older firmware shows accented letters wrongly on phones; the warning is
+// given once per page visit, on the letter just typed (í is shown correctly).
+void Z4Editor::checkAccent(std::string_view field) {
+    static const std::u32string kAccented = U"éáűőúöüóÉÁŰŐÚÖÜÓ";
+    constexpr int kFirmwareWithAccents = 38;
+    const std::string& text = get<Edit>(field).text();
+    if (warningFlag_ || firmwareVersion_ >= kFirmwareWithAccents || text.empty() || !dialogs_) return;
+    const std::u32string chars = utf8Decode(text);
+    if (kAccented.find(chars.back()) == std::u32string::npos) return;
+    warningFlag_ = true;  // before the modal box, so nothing typed meanwhile warns twice
+    showMessage(kAccentMessage);
+}
+
+void Z4Editor::customerFieldChanged(std::string_view field) {
+    Edit& edit = get<Edit>(field);
+    edit.setText(storableCustomerText(edit.text()));
 }
 
 // ---- control rules ----
@@ -187,6 +241,16 @@ void Z4Editor::userChanged(std::string_view name) {
         timeSpinChanged(name == "SpinKI1" ? 1 : 2);
     } else if (name == "Edit12") {
         Label181.setCaption(std::to_string(120 - static_cast<long>(Edit12.length())));
+    } else if (name == "SMSst7") {
+        eventTable_.setMask(selectedEventRow_, static_cast<std::uint8_t>(SMSst7.checkedBits() & 0xFF));
+    } else if (name == "StringGrid2" || name == "StringGrid3") {
+        const Grid& grid = get<Grid>(name);
+        for (int row = grid.fixedRows(); row < grid.rowCount(); ++row)
+            for (int col = 0; col < grid.colCount(); ++col) gridCellEdited(name, row, col);
+    } else if (isAccentChecked(name)) {
+        checkAccent(name);
+    } else if (isCustomerField(name)) {
+        customerFieldChanged(name);
     } else if (name == "ComboBox14") {
         const bool preset = ComboBox14.itemIndex() == 1;
         Edit10.setText(preset ? std::string(kPresetAccessPoint) : std::string());

@@ -4,13 +4,20 @@
 #include <string_view>
 
 #include "z4config/ContactIdTables.h"
+#include "z4config/Z4Messages.h"
 #include "z4config/controls/ControlRegistry.h"
 #include "z4config/controls/Controls.h"
+#include "z4config/controls/Dialogs.h"
 
 namespace vardeck::z4config {
 
-// Pages whose refresh routine the binding runs.
-enum class Z4Page { Be1, Be2, Be3, Be4, Tamper, PowerMonitor, LifeSignal, Other, Temperature, Speed, Lift, OpenClose };
+// Pages with a refresh routine (run when the page is shown) or a rule on leaving.
+enum class Z4Page {
+    Be1, Be2, Be3, Be4, Tamper, PowerMonitor, LifeSignal, Other, Temperature, Speed, Lift,
+    OpenClose,         // "Nyitás/Zárás"
+    CidSms,            // "CID/SMS"
+    RemoteMonitoring,  // "Távfelügyelet"
+};
 
 // Device type codes of the Z-4 family.
 inline constexpr int kTypeZ4 = 70;
@@ -47,9 +54,12 @@ public:
     void setOutputTime(int output, int seconds) { outputTime_.at(output - 1) = seconds; }
     int rememberedRedirection() const { return rememberedRedirection_; }
     void setRememberedRedirection(int index) { rememberedRedirection_ = index; }
-    // SMS recipient mask of each event-code row (row r at index r - 1).
-    EventMasks& eventMasks() { return eventMasks_; }
-    const EventMasks& eventMasks() const { return eventMasks_; }
+    // The event code table (grid StringGrid3 and the two rows beyond it) and the SMS
+    // recipient mask of each row (row r at index r - 1).
+    EventTable& eventTable() { return eventTable_; }
+    const EventTable& eventTable() const { return eventTable_; }
+    EventMasks& eventMasks() { return eventTable_.masks(); }
+    const EventMasks& eventMasks() const { return eventTable_.masks(); }
     // Set once the accent warning has been shown; every page refresh clears it.
     bool warningFlag() const { return warningFlag_; }
     void setWarningFlag(bool on) { warningFlag_ = on; }
@@ -61,8 +71,16 @@ public:
     // engine does when the version arrives; brand 20 hides the optional "Egyéb" boxes.
     void adaptToFirmware(int version, int brandCode);
 
+    // The dialogs through which the editor's rules speak (the accent warning, the
+    // security-code message) and the lookup of their texts. Without dialogs the rules
+    // show nothing.
+    void attachDialogs(Dialogs* dialogs, MessageLookup messages = {});
+
     // Page refresh routines (run when a page is shown, by the decode, before a write).
     void refreshPage(Z4Page page);
+    // The user has left a page: leaving "Egyéb" with a security code that is not four
+    // characters long shows the security-code message (the encode keeps the old code).
+    void pageLeft(Z4Page page);
     // The refreshes a module write runs before the encode, so that every recipient
     // item's enabled state matches the phone list.
     void refreshPagesBeforeWrite();
@@ -83,6 +101,20 @@ public:
     void phoneMenuClicked(int phone, std::string_view item);
     // True when the phone field counts as empty (its first position is blank).
     bool phoneEmpty(int phone) const;
+
+    // "CID/SMS" page. The popup commands "Alap ContactID kódok betöltése" (rows 1 to 100
+    // of the event table) and "Sablon Betöltése" (the 16 zone rows); neither changes a
+    // recipient mask.
+    void loadDefaultEventCodes();
+    void loadZoneTemplate();
+    // The cell rule after the user typed or pasted into a cell of StringGrid2 or
+    // StringGrid3 (data rows only). userChanged() of a grid applies it to every cell, for
+    // a binder that cannot say which cell changed; the rule leaves a kept cell as it is.
+    void gridCellEdited(std::string_view gridName, int row, int col);
+    // A click on a row of the event grid (rows 1 to 159): SMSst7 shows the row's mask and
+    // Label87 its name. A click in SMSst7 (userChanged) rebuilds the mask of this row.
+    void selectEventRow(int row);
+    int selectedEventRow() const { return selectedEventRow_; }
 
 private:
     controls::ControlRegistry registry_;
@@ -114,7 +146,10 @@ public:
     controls::Edit& Edit10;
     controls::Edit& Edit11;
     controls::Grid& StringGrid2;
-    controls::Grid& StringGrid3;
+    controls::Grid& StringGrid3;  // header and rows 1 to 159 of the event table
+    controls::CheckList& SMSst7;
+    controls::Label& Label87;
+    controls::Edit& Edit1;
     controls::StatusBar& StatusBar1;
 
 private:
@@ -127,13 +162,19 @@ private:
     void refreshRecipientLists(std::initializer_list<const char*> lists, bool blankFromPhone5);
     void refreshOtherPage();
     void inputTypeChanged(std::string_view combo);
+    void checkAccent(std::string_view field);
+    void customerFieldChanged(std::string_view field);
+    void showMessage(const char* hungarianKey);
 
     int deviceType_;
     int firmwareVersion_ = 0;
     std::array<int, 2> outputTime_ = {3, 3};
     int rememberedRedirection_ = -1;
-    EventMasks eventMasks_{};
+    EventTable eventTable_;
+    int selectedEventRow_ = 1;  // the grid's current row
     bool warningFlag_ = false;
+    Dialogs* dialogs_ = nullptr;
+    MessageLookup messages_;
 };
 
 // Creates the controls of the Z-4 editor with their design defaults.

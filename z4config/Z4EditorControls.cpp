@@ -1,9 +1,12 @@
 // The controls of the Z-4 editor with their design captions, items and defaults, in the
 // order of the pages. Spin edits take range and default from their image field.
+#include <array>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "z4config/ContactIdPages.h"
+#include "z4config/CustomerRecord.h"
 #include "z4config/ImageEncodings.h"
 #include "z4config/ImageLayout.h"
 #include "z4config/Z4Editor.h"
@@ -14,10 +17,16 @@ namespace {
 using namespace controls;
 
 const std::vector<std::string> kRecipientItems = {"Szám1", "Szám2", "Szám3", "Szám4", "Szám5", "Szám6", "Szám7", "Szám8"};
+const std::vector<std::string> kOpenCloseItems = {"Szám 1.", "Szám 2.", "Szám 3.", "Szám 4.",
+                                                  "Szám 5.", "Szám 6.", "Szám 7.", "Szám 8."};
 const std::vector<std::string> kInputTypes = {"00/ Nem használt",          "01/ 24h normál bemenet",
                                               "02/ Központi bemenet",      "03/ Központi késl. bemenet",
                                               "04/ Késletetet bemenet",    "05/ Ki/be kapcsolás"};
 constexpr std::size_t kSmsTextLength = 32;
+
+void header(Grid& grid, const std::array<const char*, 2>& captions) {
+    for (int col = 0; col < 2; ++col) grid.setCell(0, col, captions[col]);
+}
 
 EditMask phoneMask() {
     EditMask mask;
@@ -39,8 +48,9 @@ public:
     ComboBox& list(const char* name, std::vector<std::string> items, int index) {
         return r_.add<ComboBox>(name, std::move(items), index);
     }
-    CheckList& recipients(const char* name, bool enabled = true) {
-        auto& l = r_.add<CheckList>(name, kRecipientItems);
+    CheckList& recipients(const char* name, bool enabled = true) { return recipients(name, kRecipientItems, enabled); }
+    CheckList& recipients(const char* name, const std::vector<std::string>& items, bool enabled = true) {
+        auto& l = r_.add<CheckList>(name, items);
         l.setEnabled(enabled);
         return l;
     }
@@ -170,10 +180,14 @@ void addZ4EditorControls(ControlRegistry& registry) {
     b.edit("Edit10", "", 63).setVisible(false);
     b.edit("Edit11", "", 45).setVisible(false);
 
-    // "CID/SMS": zone names (16 rows) and event codes (159 shown rows and 2 kept rows).
+    // "CID/SMS": zone names (16 rows), event codes (159 rows shown; the editor keeps the
+    // two further rows of the image beside the grid) and the SMS recipients of the
+    // selected event row.
     registry.add<Page>("TabSheet21", "CID/SMS");
-    registry.add<Grid>("StringGrid2", 1 + kZoneRows, 2, 1);
-    registry.add<Grid>("StringGrid3", 1 + kEventRows, 2, 1);
+    header(registry.add<Grid>("StringGrid2", 1 + kZoneRows, 2, 1), kZoneGridHeader);
+    header(registry.add<Grid>("StringGrid3", 1 + kShownEventRows, 2, 1), kEventGridHeader);
+    b.recipients("SMSst7");
+    b.label("Label87", "???");
 
     // "Távfelügyelet"
     registry.add<Page>("TabSheet24", "Távfelügyelet");
@@ -199,10 +213,21 @@ void addZ4EditorControls(ControlRegistry& registry) {
 
     // "Nyitás/Zárás"
     registry.add<Page>("TabSheet27", "Nyitás/Zárás");
-    b.recipients("SMSst16");
-    b.recipients("SMSst17");
+    b.recipients("SMSst16", kOpenCloseItems);
+    b.recipients("SMSst17", kOpenCloseItems);
     b.edit("Edit17", "nyitás", kSmsTextLength);
     b.edit("Edit18", "zárás", kSmsTextLength);
+
+    // Customer record panel below the pages.
+    const char* customerLabels[][2] = {{"Label58", "Ügyfél név:"},           {"Label59", "Telepítési cím:"},
+                                       {"Label60", "GSM telefonszám:"},       {"Label61", "Riasztóközpont típusa:"},
+                                       {"Label62", "GSM átjelző típusa:"},    {"Label63", "Telepítés dátuma:"}};
+    for (std::size_t i = 0; i < kCustomerFields.size(); ++i) {
+        b.label(customerLabels[i][0], customerLabels[i][1]);
+        b.edit(std::string(kCustomerFields[i]).c_str(), "", kCustomerFieldMaxLength);
+    }
+    registry.add<Button>("BitBtn7", "Mentés");
+    registry.add<Button>("BitBtn8", "Megnyitás");
 
     // Status bar: port, model, firmware version, operation.
     registry.add<StatusBar>("StatusBar1", 4);

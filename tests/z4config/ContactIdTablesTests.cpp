@@ -12,13 +12,14 @@ namespace {
 struct Tables : ::testing::Test {
     Image image = filledImage(0xAA);
     Grid zones{"StringGrid2", 1 + kZoneRows, 2, 1};
-    Grid events{"StringGrid3", 1 + kEventRows, 2, 1};
-    EventMasks masks{};
+    Grid eventGrid{"StringGrid3", 1 + kShownEventRows, 2, 1};
+    EventTable events{eventGrid};
+    EventMasks& masks = events.masks();
 
     static std::size_t zoneRecord(int row) { return static_cast<std::size_t>(kFirstZoneRecord + row - 1) * kRecordSize; }
     static std::size_t eventRecord(int row) { return static_cast<std::size_t>(kFirstEventRecord + row - 1) * kRecordSize; }
-    void encode() { encodeCodeTables(image, zones, events, masks); }
-    void decode() { decodeCodeTables(image, zones, events, masks); }
+    void encode() { encodeCodeTables(image, zones, events); }
+    void decode() { decodeCodeTables(image, zones, events); }
 };
 
 }  // namespace
@@ -51,7 +52,7 @@ TEST_F(Tables, CodesOutsideTheDigitCodeReadBackAsEmptyRows) {
     EXPECT_EQ(events.cell(3, 1), "");
 
     Image zeros = filledImage(0);  // never written
-    decodeCodeTables(zeros, zones, events, masks);
+    decodeCodeTables(zeros, zones, events);
     EXPECT_EQ(events.cell(5, 0), "");
     EXPECT_EQ(events.cell(5, 1), "");
     EXPECT_EQ(zones.cell(5, 0), "");
@@ -101,10 +102,11 @@ TEST_F(Tables, TheTwoHiddenEventRowsAreKept) {
     encode();
     EXPECT_EQ(image[eventRecord(161) + 4], 0x81);
     EXPECT_EQ(eventRecord(161) + 32, 209u * 32);  // the last record is 208
-    Grid fresh{"StringGrid3", 1 + kEventRows, 2, 1};
-    EventMasks freshMasks{};
-    decodeCodeTables(image, zones, fresh, freshMasks);
+    Grid freshGrid{"StringGrid3", 1 + kShownEventRows, 2, 1};
+    EventTable fresh{freshGrid};
+    decodeCodeTables(image, zones, fresh);
     EXPECT_EQ(fresh.cell(160, 1), "Teszt jelentés");
     EXPECT_EQ(fresh.cell(161, 0), "R401");
-    EXPECT_EQ(freshMasks[160], 0x81);
+    EXPECT_EQ(fresh.mask(161), 0x81);
+    EXPECT_EQ(freshGrid.rowCount(), 160);  // the grid shows neither
 }

@@ -20,7 +20,7 @@ TEST(EditorDefaults, DesignValuesOfTheScreen) {
     EXPECT_FALSE(editor.get<CheckList>("SMSst5").enabled());
     EXPECT_FALSE(editor.get<CheckBox>("CheckEgyeb3").visible());
     EXPECT_EQ(editor.get<Edit>("Edit18").text(), "zárás");
-    EXPECT_EQ(editor.StringGrid3.rowCount(), 162);
+    EXPECT_EQ(editor.StringGrid3.rowCount(), 160);
 }
 
 TEST(PhoneListRefresh, CaptionsAndEnablesEachItemFromItsPhoneField) {

@@ -49,12 +49,13 @@ void randomEditorState(Z4Editor& editor, std::uint32_t seed, const Image& base) 
             }
         }
     }
-    for (Grid* grid : {&editor.StringGrid2, &editor.StringGrid3}) {
-        const std::size_t codeLength = grid == &editor.StringGrid2 ? kZoneCodeLength : kEventCodeLength;
-        for (int r = 1; r < grid->rowCount(); ++r) {
-            grid->setCell(r, 0, coin() ? "" : randomText(rng, U"ER0123456789?x", 1, codeLength));
-            grid->setCell(r, 1, randomText(rng, words, 0, kNameLength));
-        }
+    for (int r = 1; r <= kZoneRows; ++r) {
+        editor.StringGrid2.setCell(r, kCodeColumn, coin() ? "" : randomText(rng, U"ER0123456789?x", 1, kZoneCodeLength));
+        editor.StringGrid2.setCell(r, kNameColumn, randomText(rng, words, 0, kNameLength));
+    }
+    for (int r = 1; r <= kEventRows; ++r) {
+        editor.eventTable().setCell(r, kCodeColumn, coin() ? "" : randomText(rng, U"ER0123456789?x", 1, kEventCodeLength));
+        editor.eventTable().setCell(r, kNameColumn, randomText(rng, words, 0, kNameLength));
     }
     for (auto& m : editor.eventMasks()) m = static_cast<std::uint8_t>(rng());
     if (editor.ComboBox13.itemIndex() <= 0) {
