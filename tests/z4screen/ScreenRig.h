@@ -1,0 +1,67 @@
+#pragma once
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "shell/SettingsStoreMemory.h"
+#include "shell/SettingsStore.h"
+#include "sim/LoopbackChannel.h"
+#include "sim/SimEndpoint.h"
+#include "sim/Z4FamilyModel.h"
+#include "z4config/controls/Dialogs.h"
+#include "z4screen/Z4Configurator.h"
+
+namespace vardeck::testing {
+
+// Dialogs that record what the screen shows and answer questions as told.
+class ScriptedDialogs : public Dialogs {
+public:
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+    bool askYesNo(const std::string& text) override {
+        questions.push_back(text);
+        return answer;
+    }
+    std::vector<std::string> messages;
+    std::vector<std::string> questions;
+    bool answer = true;
+};
+
+// The configurator screen against a simulated Z-4 family module in the same process,
+// on virtual time, with a settings store in memory.
+class ScreenRig {
+public:
+    // brand 0: the brand of this build.
+    ScreenRig(int typeCode, int firmware, int brand = 1);
+
+    // The search hands the module over and the window is activated.
+    void handOverAndActivate(int demoFirmware = 0);
+    // One tick of virtual time: replies due meanwhile arrive, then the screen ticks.
+    void tick();
+    // Ticks until the transfer engine is idle (false when it never got there).
+    bool runUntilIdle(int maxTicks = 50000);
+    // A user edit as the view reports it: the value is stored, then the rule runs.
+    void typeText(const std::string& edit, const std::string& text);
+    void click(const std::string& control) { screen.userChanged(control); }
+
+    template <class T>
+    T& control(const std::string& name) { return screen.targets().get<T>(name); }
+    bool visible(const std::string& name) { return screen.targets().find(name)->visible(); }
+    const std::string& status() { return screen.editor().StatusBar1.panel(3); }
+    std::string setting(const std::string& name);
+    void setSetting(const std::string& name, const std::string& value);
+
+    std::shared_ptr<MemorySettingsStore> store = std::make_shared<MemorySettingsStore>();
+    ScopedSettingsStore installed{store};
+    sim::Z4FamilyModel model;
+    sim::SimEndpoint endpoint;
+    sim::LoopbackChannel channel;
+    ScriptedDialogs dialogs;
+    ModuleClockTime clock{2024, 5, 17, 13, 45, 9};
+    std::vector<std::string> searchCaptions;
+    z4screen::Z4Configurator screen;
+    int typeCode;
+};
+
+}  // namespace vardeck::testing

@@ -1,0 +1,186 @@
+// The configurator screen: construction, the tick, the hand-over, the user's edits,
+// clicks, menu commands and tab changes, and the close question.
+#include "z4screen/Z4Configurator.h"
+
+#include "serial/CommChannel.h"
+#include "shell/Brand.h"
+#include "shell/SearchModelTexts.h"
+#include "shell/Settings.h"
+#include "z4config/controls/ScreenControls.h"
+#include "z4link/TransferTexts.h"
+#include "z4screen/ConfiguratorControls.h"
+#include "z4screen/PageSetup.h"
+
+namespace vardeck::z4screen {
+
+using namespace controls;
+
+namespace {
+
+// The window colour of the configurator (brand 50 keeps the system's face).
+constexpr Rgb kConfiguratorColor{174, 204, 248};
+
+bool populate(ControlRegistry& screen, ControlRegistry& menus) {
+    addScreenControls(screen);
+    addMenuItems(menus);
+    return true;
+}
+
+}  // namespace
+
+Z4Configurator::Z4Configurator(CommChannel& channel, Dialogs& dialogs, Z4ScreenEnvironment environment)
+    : dialogs_(dialogs),
+      env_(std::move(environment)),
+      brand_(env_.brandCode != 0 ? env_.brandCode : vardeck::brandCode()),
+      editor_(z4config::kTypeTrix),
+      populated_(populate(screen_, menus_)),
+      targets_(editor_, screen_, menus_) {
+    editor_.attachDialogs(&dialogs_, [this](const std::string& key) { return catalogue_.text(key); });
+
+    TransferEnvironment te;
+    te.portName = [this] { return ReadSetting(brandKey(), "comport"); };
+    te.clock = env_.clock;
+    te.channelReleased = [this] { return released_; };
+    te.text = [this](TransferText id) { return catalogue_.text(hungarianTransferText(id)); };
+    te.brandCode = brand_;
+    TransferListener& listener = *this;
+    engine_ = std::make_unique<TransferEngine>(channel, image_, listener, std::move(te));
+    // Every reply may change what the window shows.
+    auto engineRx = channel.OnRxChar;
+    channel.OnRxChar = [this, engineRx](CommChannel& sender, int count) {
+        if (engineRx) engineRx(sender, count);
+        changed();
+    };
+
+    auto& form = targets_.get<Form>("Z4Form1");
+    form.setCaption(brandInfo(brand_).configuratorCaption);
+    form.setColor(brand_ == 50 ? kButtonFace : kConfiguratorColor);
+    activePage_ = kFirstPage;
+}
+
+Z4Configurator::~Z4Configurator() { engine_->shutdown(); }
+
+std::string Z4Configurator::brandKey() const { return brandInfo(brand_).brandKey; }
+
+void Z4Configurator::tick() { engine_->tick(); }
+
+// --- Hand-over -----------------------------------------------------------------------
+
+void Z4Configurator::hideOptionalPages() {
+    z4screen::hideOptionalPages(targets_);
+    changed();
+}
+
+void Z4Configurator::handOver(const Z4Handover& handover) {
+    released_ = true;
+    statusTemperatureHidden_ = handover.hideTemperatureField;
+    searchCaption_ = z4ModelTexts(brand_, handover.typeCode).label3;
+    editor_.StatusBar1.setPanel(1, handover.statusText);
+    engine_->setDeviceType(handover.typeCode);
+    applyPageSet(handover.typeCode, targets_, editor_);
+    if (handover.demoFirmwareVersion > 0) {
+        engine_->setFirmwareVersion(handover.demoFirmwareVersion);
+        editor_.setFirmwareVersion(handover.demoFirmwareVersion);
+    }
+    if (isPlaceholderPage(activePage_) || !targets_.find(activePage_)->visible()) activePage_ = kFirstPage;
+    changed();
+}
+
+// --- The user's input --------------------------------------------------------------------
+
+void Z4Configurator::userChanged(const std::string& name) {
+    Control* control = targets_.find(name);
+    if (!control || !control->enabled()) return;
+    if (control->kind() == ControlKind::Button) {
+        buttonClicked(name);
+    } else {
+        targets_.markEdited(name);
+        editor_.userChanged(name);
+    }
+    changed();
+}
+
+void Z4Configurator::buttonClicked(const std::string& button) {
+    if (button == "BitBtn1" || button == "Button15") {
+        engine_->writeAll();
+    } else if (button == "BitBtn2") {
+        engine_->readAll();
+    } else if (button == "BitBtn3") {
+        leave();
+    } else if (button == "BitBtn4") {
+        engine_->restart();
+    } else if (button == "Button5") {
+        engine_->lineSimulatorWrite();
+    } else if (button == "Button16") {
+        engine_->lifeSignalTest();
+    }
+}
+
+void Z4Configurator::menuClicked(const std::string& name) {
+    auto* item = dynamic_cast<MenuItem*>(menus_.find(name));
+    if (!item || !item->enabled()) return;
+    if (name == "Olvass1") {
+        engine_->readAll();
+    } else if (name == "Elklds1") {
+        engine_->writeAll();
+    } else if (name == "jraindts1") {
+        engine_->restart();
+    } else if (name == "GSMsoftververzi1") {
+        engine_->queryVersionFromMenu();
+    } else if (name == "GSMraszinkronozsa1") {
+        engine_->setClock();
+    } else if (name == "Kilps1") {
+        leave();
+    } else if (name == "ilts1") {
+        item->setChecked(!item->checked());
+        WriteSetting(brandKey(), "custom", item->checked() ? "True" : "False");
+    } else if (name == "Help1") {
+        dialogs_.showMessage(catalogue_.text(z4config::kHelpMessage));
+    } else if (name == "Verzi1") {
+        showVersionMessage();
+    } else {
+        for (i18n::Language language : {i18n::Language::Hungarian, i18n::Language::English, i18n::Language::German,
+                                        i18n::Language::Slovenian}) {
+            if (name == i18n::languageMenuItem(language)) chooseLanguage(language);
+        }
+    }
+    changed();
+}
+
+void Z4Configurator::leave() {
+    if (closeWindow) {
+        closeWindow();
+    } else {
+        closeRequested();
+    }
+}
+
+void Z4Configurator::pageSelected(const std::string& page) {
+    if (page == activePage_ || !targets_.find(page)) return;
+    if (auto left = editorPage(activePage_)) editor_.pageLeft(*left);
+    activePage_ = isPlaceholderPage(page) ? kFirstPage : page;
+    if (auto shown = editorPage(activePage_)) editor_.refreshPage(*shown);
+    changed();
+}
+
+void Z4Configurator::phoneMenuClicked(int phone, const std::string& item) {
+    if (phone < 1 || phone > 8) return;
+    editor_.phoneMenuClicked(phone, item);
+    targets_.markEdited("MaskEdit" + std::to_string(phone));
+    changed();
+}
+
+bool Z4Configurator::closeRequested() {
+    const bool mayClose = engine_->confirmClose();
+    if (mayClose) engine_->shutdown();
+    changed();
+    return mayClose;
+}
+
+void Z4Configurator::keepNotYetAvailableDisabled() {
+    for (const std::string& name : notYetAvailableControls()) {
+        if (Control* c = targets_.find(name)) c->setEnabled(false);
+    }
+}
+
+}  // namespace vardeck::z4screen

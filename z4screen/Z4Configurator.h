@@ -1,0 +1,151 @@
+#pragma once
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "i18n/Language.h"
+#include "i18n/MessageCatalogue.h"
+#include "shell/SearchHost.h"
+#include "z4config/Z4Editor.h"
+#include "z4config/controls/ControlRegistry.h"
+#include "z4config/controls/Dialogs.h"
+#include "z4link/TransferEngine.h"
+#include "z4screen/ScreenTargets.h"
+
+namespace vardeck {
+class CommChannel;
+}
+
+namespace vardeck::z4screen {
+
+// What the configurator takes from the program around it.
+struct Z4ScreenEnvironment {
+    int brandCode = 0;  // 0: the brand of this build
+    // The PC's local date and time (clock label, module clock); none: the PC clock.
+    std::function<ModuleClockTime()> clock;
+    // Form1's Label3, which some brands set when the configurator is activated.
+    std::function<void(const std::string&)> setSearchCaption;
+};
+
+// The Z-4 configurator screen without a window: the configuration image, the editor
+// with its pages, the transfer engine on the screen's serial channel, the menu bar,
+// the status bar, gauge, buttons and clock, the hand-over from the device search, the
+// screen activation with its texts and brand adaptations, and the close question.
+// Every entry point runs on the user-interface thread; the view binds its widgets to
+// the three control registries by name and shows them again when revision() changes.
+class Z4Configurator : private TransferListener {
+public:
+    using Image = TransferEngine::Image;
+    static constexpr int kTickPeriodMs = TransferEngine::kTickPeriodMs;
+
+    Z4Configurator(CommChannel& channel, Dialogs& dialogs, Z4ScreenEnvironment environment = {});
+    ~Z4Configurator() override;
+    Z4Configurator(const Z4Configurator&) = delete;
+    Z4Configurator& operator=(const Z4Configurator&) = delete;
+
+    // --- Parts ---------------------------------------------------------------------
+    z4config::Z4Editor& editor() { return editor_; }
+    controls::ControlRegistry& screenControls() { return screen_; }
+    controls::ControlRegistry& menus() { return menus_; }
+    ScreenTargets& targets() { return targets_; }
+    TransferEngine& engine() { return *engine_; }
+    Image& image() { return image_; }
+    const i18n::MessageCatalogue& messages() const { return catalogue_; }
+
+    // --- Events --------------------------------------------------------------------
+    // The tick of the transfer engine, every kTickPeriodMs.
+    void tick();
+    // The window became the program's active window.
+    void activate();
+    // The hand-over from the device search: first the optional pages go, then the
+    // page set of the device type code applies.
+    void hideOptionalPages();
+    void handOver(const Z4Handover& handover);
+    // The user edited or clicked the control (the binder has stored the new value).
+    void userChanged(const std::string& control);
+    void menuClicked(const std::string& item);
+    // The user chose a tab. The page left runs its leaving rule, the page shown its
+    // refresh; a placeholder page sends the user to the first page instead.
+    void pageSelected(const std::string& page);
+    const std::string& activePage() const { return activePage_; }
+    // The context menu of phone field 1 to 8: "Delete", "+3630" or "+3620".
+    void phoneMenuClicked(int phone, const std::string& item);
+    // The window is asked to close (BitBtn3, Kilps1, the window's close box). True
+    // when it may: while an operation runs the user is asked first. On true the port
+    // is closed and the operation abandoned.
+    bool closeRequested();
+    // Closes the window (the view sets it; its close box then asks closeRequested()).
+    // Without it, BitBtn3 and Kilps1 ask closeRequested() directly.
+    std::function<void()> closeWindow;
+
+    // --- What the view shows besides the controls ------------------------------------
+    // Changes whenever something the view shows may have changed.
+    unsigned revision() const { return revision_; }
+    // The window size factor of the first activation ("monitor"), once.
+    std::optional<double> takeWindowScale();
+    i18n::Language language() const { return language_; }
+    int deviceType() const { return engine_->vars().deviceType; }
+    bool companyFlag() const { return engine_->vars().company; }
+    bool serviceMode() const { return serviceMode_; }
+    // The search no longer holds the port (a device or the demo was handed over).
+    bool channelReleased() const { return released_; }
+    int brandCode() const { return brand_; }
+    // The hand-over asked the module status view to hide its temperature field.
+    bool statusTemperatureHidden() const { return statusTemperatureHidden_; }
+
+private:
+    // TransferListener: what the engine shows and asks.
+    void setStatusPanel(int panel, const std::string& text) override;
+    void setGaugeMax(int max) override;
+    void setGaugeProgress(int progress) override;
+    void setGaugeVisible(bool visible) override;
+    void setTransferButtonsEnabled(bool enabled) override;
+    void showTime(const ModuleClockTime& now) override;
+    void showMessage(const std::string& text) override;
+    bool askYesNo(const std::string& question) override;
+    void refreshEditorPages() override;
+    void encodeImage() override;
+    void decodeImage() override;
+    void resetOutputTimeUnit() override;
+    void applyControlEffects(const std::vector<ControlEffect>& effects) override;
+
+    // Activation steps (Z4ConfiguratorActivation.cpp).
+    void fillCustomerDefaults();
+    void applyLanguage();
+    std::string readCompany();
+    void checkServiceMode();
+    void applyPersonalProfile();
+    void firstActivationScale();
+    void chooseLanguage(i18n::Language language);
+    void showVersionMessage();
+
+    void buttonClicked(const std::string& button);
+    void leave();
+    void keepNotYetAvailableDisabled();
+    std::string brandKey() const;
+    void changed() { ++revision_; }
+
+    Dialogs& dialogs_;
+    Z4ScreenEnvironment env_;
+    int brand_;
+    Image image_{};
+    z4config::Z4Editor editor_;
+    controls::ControlRegistry screen_;
+    controls::ControlRegistry menus_;
+    bool populated_;  // the screen's controls and menus exist before targets_ snapshots them
+    ScreenTargets targets_;
+    i18n::MessageCatalogue catalogue_;
+    std::unique_ptr<TransferEngine> engine_;
+    i18n::Language language_ = i18n::Language::Hungarian;
+    std::string activePage_;
+    std::string searchCaption_;  // what Form1's Label3 shows (the customer field's default)
+    unsigned revision_ = 0;
+    int activations_ = 0;
+    std::optional<double> pendingScale_;
+    bool released_ = false;
+    bool serviceMode_ = false;
+    bool statusTemperatureHidden_ = false;
+};
+
+}  // namespace vardeck::z4screen

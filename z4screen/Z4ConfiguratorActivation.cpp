@@ -1,0 +1,141 @@
+// The screen activation: runs every time the configurator becomes the program's active
+// window, and after a language change.
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "i18n/ApplyTextTable.h"
+#include "shell/Brand.h"
+#include "shell/SearchModelTexts.h"
+#include "shell/Settings.h"
+#include "shell/StartDir.h"
+#include "z4config/ImageBinding.h"
+#include "z4config/controls/ScreenControls.h"
+#include "z4screen/BrandAdaptations.h"
+#include "z4screen/ConfiguratorControls.h"
+#include "z4screen/Z4Configurator.h"
+
+namespace vardeck::z4screen {
+
+using namespace controls;
+
+namespace {
+
+constexpr const char* kServiceMode = "7310428";
+constexpr std::size_t kPersonalProfileSize = 1024;
+
+// The PC's date and time in the short form of the customer record.
+std::string shortDateTime(const ModuleClockTime& t) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d.%02d.%02d. %d:%02d", t.year, t.month, t.day, t.hour, t.minute);
+    return text;
+}
+
+}  // namespace
+
+void Z4Configurator::activate() {
+    ++activations_;
+    // The picture of the connected model, and the phone book's column titles.
+    auto& picture = targets_.get<Picture>("Image1");
+    picture.setPicture("device/" + std::to_string(deviceType()));
+    picture.setCaption(z4ModelTexts(brand_, deviceType()).label3);
+    auto& phoneBook = targets_.get<Grid>("StringGrid1");
+    phoneBook.setCell(0, 0, "SIM");
+    phoneBook.setCell(0, 1, "Number");
+    phoneBook.setCell(0, 2, "Name");
+    fillCustomerDefaults();
+    applyLanguage();
+    i18n::applySelectionDefaults(targets_);
+    checkServiceMode();
+    engine_->queryVersionOnActivation();
+    applyPersonalProfile();
+    const std::string company = readCompany();
+    const BrandOutcome outcome = applyBrandAdaptations(brand_, language_, company, targets_, editor_);
+    if (!outcome.searchCaption.empty()) {
+        searchCaption_ = outcome.searchCaption;
+        if (env_.setSearchCaption) env_.setSearchCaption(outcome.searchCaption);
+    }
+    if (activations_ == 1) firstActivationScale();
+    changed();
+}
+
+void Z4Configurator::fillCustomerDefaults() {
+    if (auto* model = dynamic_cast<Edit*>(targets_.find("Edit6")); model && model->text().empty())
+        model->setText(searchCaption_);
+    if (auto* date = dynamic_cast<Edit*>(targets_.find("Edit7")); date && date->text().empty())
+        date->setText(shortDateTime(engine_->now()));
+}
+
+void Z4Configurator::applyLanguage() {
+    language_ = i18n::languageFromSetting(ReadSetting(brandKey(), "Language"));
+    for (i18n::Language l : {i18n::Language::Hungarian, i18n::Language::English, i18n::Language::German,
+                             i18n::Language::Slovenian})
+        targets_.get<MenuItem>(i18n::languageMenuItem(l)).setChecked(false);
+    i18n::applyTextTable(language_, targets_);
+    catalogue_.apply(language_);
+    targets_.get<MenuItem>(i18n::languageMenuItem(language_)).setChecked(true);
+}
+
+void Z4Configurator::chooseLanguage(i18n::Language language) {
+    WriteSetting(brandKey(), "Language", std::string(i18n::settingText(language)));
+    activate();
+}
+
+void Z4Configurator::checkServiceMode() {
+    const std::string mode = ReadSetting(brandKey(), "mode");
+    if (mode.empty()) WriteSetting(brandKey(), "mode", "0");
+    serviceMode_ = mode == kServiceMode;
+    for (const std::string& name : factoryTestControls()) {
+        if (Control* c = targets_.find(name)) c->setVisible(serviceMode_);
+    }
+}
+
+// The personal profile (bytes 0 to 1023 of an image kept in the start directory) is
+// loaded only into an editor that holds nothing of its own yet: a read, an opened
+// profile or the user's edits are never replaced by switching windows.
+void Z4Configurator::applyPersonalProfile() {
+    auto& refuse = targets_.get<MenuItem>("ilts1");
+    if (ReadSetting(brandKey(), "custom") == "True") refuse.setChecked(true);
+    if (refuse.checked() || targets_.ownsAnyValue()) return;
+    std::ifstream file(startDirFile("\\custom.dat"), std::ios::binary);
+    if (!file) return;
+    std::vector<char> bytes(kPersonalProfileSize);
+    if (!file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) return;
+    std::copy(bytes.begin(), bytes.end(), image_.begin());
+    decodeImage();
+}
+
+std::string Z4Configurator::readCompany() {
+    std::string company = ReadSetting(brandKey(), "company");
+    if (company.empty()) {
+        // Stored for the next activation; the company flag stays as it was until then.
+        company = brandInfo(brand_).companyDefault;
+        WriteSetting(brandKey(), "company", company);
+    } else {
+        engine_->setCompanyFlag(company.starts_with('*'));
+    }
+    return company;
+}
+
+void Z4Configurator::firstActivationScale() {
+    std::string monitor = ReadSetting(brandKey(), "monitor");
+    if (monitor.empty()) {
+        monitor = "2";
+        WriteSetting(brandKey(), "monitor", monitor);
+    }
+    if (monitor == "0") pendingScale_ = 1.0 / 2;
+    else if (monitor == "1") pendingScale_ = 2.0 / 3;
+    else if (monitor == "3") pendingScale_ = 4.0 / 3;
+    else if (monitor == "4") pendingScale_ = 5.0 / 3;
+}
+
+std::optional<double> Z4Configurator::takeWindowScale() {
+    std::optional<double> scale = pendingScale_;
+    pendingScale_.reset();
+    return scale;
+}
+
+void Z4Configurator::showVersionMessage() { dialogs_.showMessage(versionMessage(brand_)); }
+
+}  // namespace vardeck::z4screen

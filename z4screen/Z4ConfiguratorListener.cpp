@@ -1,0 +1,91 @@
+// What the transfer engine shows and asks, on the configurator's controls.
+#include <cstdio>
+
+#include "shell/Brand.h"
+#include "shell/Settings.h"
+#include "z4config/ImageBinding.h"
+#include "z4config/controls/Controls.h"
+#include "z4screen/ConfiguratorControls.h"
+#include "z4screen/Z4Configurator.h"
+
+namespace vardeck::z4screen {
+
+using namespace controls;
+
+void Z4Configurator::setStatusPanel(int panel, const std::string& text) {
+    if (panel < 0 || panel >= editor_.StatusBar1.count()) return;
+    editor_.StatusBar1.setPanel(panel, text);
+    changed();
+}
+
+void Z4Configurator::setGaugeMax(int max) {
+    targets_.get<ProgressGauge>("kijelzo").setMax(max);
+    changed();
+}
+
+void Z4Configurator::setGaugeProgress(int progress) {
+    targets_.get<ProgressGauge>("kijelzo").setProgress(progress);
+    changed();
+}
+
+void Z4Configurator::setGaugeVisible(bool visible) {
+    targets_.get<ProgressGauge>("kijelzo").setVisible(visible);
+    changed();
+}
+
+void Z4Configurator::setTransferButtonsEnabled(bool enabled) {
+    targets_.enable({"BitBtn1", "BitBtn2"}, enabled);
+    changed();
+}
+
+void Z4Configurator::showTime(const ModuleClockTime& now) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d", now.hour, now.minute, now.second);
+    Control& clock = *targets_.find("Label99");
+    if (clock.caption() == text) return;
+    clock.setCaption(text);
+    changed();
+}
+
+void Z4Configurator::showMessage(const std::string& text) { dialogs_.showMessage(text); }
+
+bool Z4Configurator::askYesNo(const std::string& question) { return dialogs_.askYesNo(question); }
+
+void Z4Configurator::refreshEditorPages() { editor_.refreshPagesBeforeWrite(); }
+
+void Z4Configurator::encodeImage() {
+    const z4config::EncodeContext context{ReadSetting(brandKey(), "company"), brandInfo(brand_).imageCompanyName};
+    z4config::encodeImage(editor_, image_, context);
+}
+
+void Z4Configurator::decodeImage() {
+    z4config::decodeImage(image_, editor_);
+    targets_.markLoaded();
+    changed();
+}
+
+// After a read the second output's time shows in seconds again; the spin edit follows
+// the unit, so it shows the output time rather than a count of minutes.
+void Z4Configurator::resetOutputTimeUnit() {
+    editor_.setTimeUnit(2, z4config::kSecondsItem);
+    changed();
+}
+
+void Z4Configurator::applyControlEffects(const std::vector<ControlEffect>& effects) {
+    // The editor keeps the version too: its accent warning depends on it.
+    editor_.adaptToFirmware(engine_->vars().firmwareVersion, brand_);
+    for (const ControlEffect& effect : effects) {
+        if (effect.control == kStatusViewTemperature) {
+            if (effect.property == ControlEffect::Property::Visible && !effect.value) statusTemperatureHidden_ = true;
+            continue;
+        }
+        Control* control = targets_.find(effect.control);
+        if (!control) continue;
+        if (effect.property == ControlEffect::Property::Visible) control->setVisible(effect.value);
+        else control->setEnabled(effect.value);
+    }
+    keepNotYetAvailableDisabled();
+    changed();
+}
+
+}  // namespace vardeck::z4screen
