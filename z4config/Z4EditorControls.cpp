@@ -218,16 +218,9 @@ void addZ4EditorControls(ControlRegistry& registry) {
     b.edit("Edit17", "nyitás", kSmsTextLength);
     b.edit("Edit18", "zárás", kSmsTextLength);
 
-    // Customer record panel below the pages.
-    const char* customerLabels[][2] = {{"Label58", "Ügyfél név:"},           {"Label59", "Telepítési cím:"},
-                                       {"Label60", "GSM telefonszám:"},       {"Label61", "Riasztóközpont típusa:"},
-                                       {"Label62", "GSM átjelző típusa:"},    {"Label63", "Telepítés dátuma:"}};
-    for (std::size_t i = 0; i < kCustomerFields.size(); ++i) {
-        b.label(customerLabels[i][0], customerLabels[i][1]);
-        b.edit(std::string(kCustomerFields[i]).c_str(), "", kCustomerFieldMaxLength);
-    }
-    registry.add<Button>("BitBtn7", "Mentés");
-    registry.add<Button>("BitBtn8", "Megnyitás");
+    // The customer record fields below the pages (their labels and buttons belong to
+    // the configurator screen around the editor).
+    for (std::string_view name : kCustomerFields) b.edit(std::string(name).c_str(), "", kCustomerFieldMaxLength);
 
     // Status bar: port, model, firmware version, operation.
     registry.add<StatusBar>("StatusBar1", 4);
