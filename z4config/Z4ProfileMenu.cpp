@@ -28,6 +28,40 @@ std::string sizeText(std::size_t bytes) { return std::to_string(bytes) + " bájt
 
 }  // namespace
 
+ProfileLoad loadProfileFile(const std::string& path, Z4Editor& editor, Image& image) {
+    ProfileLoad load;
+    load.neededSize = profileImageLength(editor.deviceType()) + kCustomerRecordSize;
+    const FileBytes file = readFileBounded(path, kLongProfileSize);
+    load.fileSize = file.bytes.size() + (file.truncated ? 1 : 0);
+    if (!file.ok) {
+        load.reason = file.error;
+        return load;
+    }
+    const ProfileRead read = file.truncated ? ProfileRead{std::nullopt, ProfileProblem::TooLong}
+                                            : readProfile(file.bytes, editor.deviceType());
+    if (read.problem != ProfileProblem::None) {
+        load.outcome = read.problem == ProfileProblem::TooLong ? ProfileLoad::Outcome::TooLong : ProfileLoad::Outcome::TooShort;
+        return load;
+    }
+    std::copy(read.content->imageBytes.begin(), read.content->imageBytes.end(), image.begin());
+    for (std::size_t i = 0; i < kCustomerFields.size(); ++i) editor.get<Edit>(kCustomerFields[i]).setText(read.content->customer[i]);
+    decodeImage(image, editor);
+    load.outcome = ProfileLoad::Outcome::Loaded;
+    return load;
+}
+
+std::string saveProfileFile(const std::string& path, Z4Editor& editor, const Image& image) {
+    CustomerFields customer;
+    for (std::size_t i = 0; i < customer.size(); ++i) {
+        customer[i] = editor.get<Edit>(kCustomerFields[i]).text();
+        if (customer[i].empty()) customer[i] = " ";
+    }
+    const std::string error = writeFileAtomically(path, makeProfile(image, editor.deviceType(), customer));
+    if (error.empty())
+        for (std::size_t i = 0; i < customer.size(); ++i) editor.get<Edit>(kCustomerFields[i]).setText(customer[i]);
+    return error;
+}
+
 std::optional<WindowScale> windowScaleFor(const std::string& monitorValue) {
     if (monitorValue == "0") return WindowScale{1, 2};
     if (monitorValue == "1") return WindowScale{2, 3};
@@ -52,49 +86,25 @@ bool Z4ProfileMenu::saveProfile(const EncodeContext& context) {
     const std::optional<std::string> chosen = env_.dialogs->chooseSaveFile(kProfileExtension);
     if (!chosen || chosen->empty()) return false;
     const std::string path = withDefaultExtension(*chosen);
-
-    CustomerFields customer;
-    for (std::size_t i = 0; i < customer.size(); ++i) {
-        customer[i] = editor_.get<Edit>(kCustomerFields[i]).text();
-        if (customer[i].empty()) customer[i] = " ";
-    }
-    const std::vector<std::uint8_t> file = makeProfile(image_, editor_.deviceType(), customer);
-    const std::string error = writeFileAtomically(path, file);
-    if (!error.empty()) {
-        message(kProfileWriteFailed, path + ": " + error);
-        return false;
-    }
-    for (std::size_t i = 0; i < customer.size(); ++i) editor_.get<Edit>(kCustomerFields[i]).setText(customer[i]);
-    return true;
+    const std::string error = saveProfileFile(path, editor_, image_);
+    if (!error.empty()) message(kProfileWriteFailed, path + ": " + error);
+    return error.empty();
 }
 
 bool Z4ProfileMenu::openProfile() {
     if (!env_.dialogs) return false;
     const std::optional<std::string> path = env_.dialogs->chooseOpenFile(kProfileExtension);
     if (!path || path->empty()) return false;
-
-    const FileBytes file = readFileBounded(*path, kLongProfileSize);
-    if (!file.ok) {
-        message(kProfileReadFailed, *path + ": " + file.error);
-        return false;
+    const ProfileLoad load = loadProfileFile(*path, editor_, image_);
+    switch (load.outcome) {
+        case ProfileLoad::Outcome::Loaded: return true;
+        case ProfileLoad::Outcome::Unreadable: message(kProfileReadFailed, *path + ": " + load.reason); break;
+        case ProfileLoad::Outcome::TooLong: message(kProfileTooLong, *path + " (> " + sizeText(kLongProfileSize) + ")"); break;
+        case ProfileLoad::Outcome::TooShort:
+            message(kProfileTooShort, *path + " (" + sizeText(load.fileSize) + ", szükséges: " + sizeText(load.neededSize) + ")");
+            break;
     }
-    const ProfileRead read = file.truncated ? ProfileRead{std::nullopt, ProfileProblem::TooLong}
-                                            : readProfile(file.bytes, editor_.deviceType());
-    if (read.problem == ProfileProblem::TooLong) {
-        message(kProfileTooLong, *path + " (> " + sizeText(kLongProfileSize) + ")");
-        return false;
-    }
-    if (read.problem == ProfileProblem::TooShort) {
-        const std::size_t needed = profileImageLength(editor_.deviceType()) + kCustomerRecordSize;
-        message(kProfileTooShort, *path + " (" + sizeText(file.bytes.size()) + ", szükséges: " + sizeText(needed) + ")");
-        return false;
-    }
-    const ProfileContent& content = *read.content;
-    std::copy(content.imageBytes.begin(), content.imageBytes.end(), image_.begin());
-    for (std::size_t i = 0; i < content.customer.size(); ++i)
-        editor_.get<Edit>(kCustomerFields[i]).setText(content.customer[i]);
-    decodeImage(image_, editor_);
-    return true;
+    return false;
 }
 
 bool Z4ProfileMenu::savePersonalProfile() {

@@ -10,6 +10,23 @@
 
 namespace vardeck::z4config {
 
+// Opening a profile file for the editor's device type: when the file fits, its image
+// bytes go into the image, its customer record into the fields, and the editor is
+// decoded; otherwise nothing changes.
+struct ProfileLoad {
+    enum class Outcome { Loaded, Unreadable, TooShort, TooLong };
+    Outcome outcome = Outcome::Unreadable;
+    std::string reason;         // the system's reason when unreadable
+    std::size_t fileSize = 0;   // bytes read (at most one more than a profile can have)
+    std::size_t neededSize = 0; // the smallest profile the device type takes
+};
+ProfileLoad loadProfileFile(const std::string& path, Z4Editor& editor, Image& image);
+
+// Saving the image (encoded by the caller) with the customer fields, each empty field
+// as one space, in the editor too once the file is written. Returns the system's reason
+// on failure (nothing changed then), else an empty text.
+std::string saveProfileFile(const std::string& path, Z4Editor& editor, const Image& image);
+
 // What the profile commands need from the program around them.
 struct ProfileEnvironment {
     Dialogs* dialogs = nullptr;  // file choice and messages; without it the commands do nothing

@@ -1,56 +1,20 @@
 // Runs the built vardeck-cli on image and JSON files in a temporary folder.
-#include <gtest/gtest.h>
-
-#include <sys/wait.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 
+#include "CliTestSupport.h"
 #include "z4config/ImageEncodings.h"
 #include "z4config/controls/Json.h"
 
 namespace fs = std::filesystem;
 using vardeck::controls::JsonValue;
+using namespace vardeck::z4config::testing;
 
 namespace {
 
-struct Result {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
+using Result = CliResult;
 
-std::string slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void spit(const fs::path& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
-
-class ImageCli : public ::testing::Test {
+class ImageCli : public CliTest {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("vardeck-image-cli-" + std::to_string(::getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    fs::path file(const std::string& name) const { return dir_ / name; }
-
-    Result cli(const std::string& args) const {
-        const std::string command = "cd '" + dir_.string() + "' && VARDECK_SETTINGS='" + (dir_ / "settings.ini").string() +
-                                    "' '" VARDECK_CLI_EXE "' " + args + " >stdout.txt 2>stderr.txt";
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(file("stdout.txt")), slurp(file("stderr.txt"))};
-    }
-
     void expectRoundTrip(const std::string& image, const std::string& type);
 
     static void expectSameBytes(const std::string& actual, const std::string& expected) {
@@ -68,8 +32,6 @@ protected:
         EXPECT_TRUE(doc) << error;
         return doc ? *doc : JsonValue();
     }
-
-    fs::path dir_;
 };
 
 }  // namespace
