@@ -18,10 +18,6 @@ TEST(DefaultEventCodes, RowsAsInstallersKnowThemQuirksIncluded) {
     EXPECT_STRNE(rows[10].name, rows[22].name);
     EXPECT_STREQ(rows[44].code, rows[45].code);  // rows 45 and 46 are one row twice
     EXPECT_STREQ(rows[44].name, rows[45].name);
-    EXPECT_STREQ(rows[13].name, "Panik riasztas vége");
-    EXPECT_STREQ(rows[81].name, "hangjelző letiltva");
-    EXPECT_STREQ(rows[99].code, "E628");
-    EXPECT_STREQ(rows[99].name, "Kilep PRG modbol");
     for (const CodeRow& r : rows) {
         EXPECT_EQ(std::string(r.code).size(), 4u) << r.code;
         EXPECT_TRUE(r.code[0] == 'E' || r.code[0] == 'R') << r.code;

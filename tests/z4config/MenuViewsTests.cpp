@@ -79,12 +79,6 @@ TEST(WiringView, CaptionFollowsModelAndBrand) {
     EXPECT_FALSE(wiringViewTexts(kTypeCid, 1).caption);
 }
 
-TEST(InstallerDescription, NamesTheTerminalsOfTheModel) {
-    EXPECT_NE(installerDescription(kTypeZ4).find("BE1 - BE4"), std::string::npos);
-    EXPECT_NE(installerDescription(kTypeZ1).find("BE1, BE2"), std::string::npos);
-    EXPECT_NE(installerDescription(kTypeCid).find("TIP, RING"), std::string::npos);
-}
-
 TEST_F(ContactFile, LinesAreShownInEitherEncoding) {
     EXPECT_EQ(show("Kft.\r\nTel: 1\r\n"), "Kft.\nTel: 1\n");
     EXPECT_EQ(show("\xC1rp\xE1\x64 utca"), "Árpád utca");  // code page 1250
