@@ -6,7 +6,6 @@ using namespace controls;
 
 namespace {
 
-constexpr const char* kMonitorSetting = "monitor";
 constexpr int kRestartNoteBrand = 50;
 
 ComboBox& addSizes(ControlRegistry& r) {

@@ -11,8 +11,6 @@ using namespace controls;
 
 namespace {
 
-constexpr const char* kRefusalSetting = "custom";
-constexpr const char* kMonitorSetting = "monitor";
 constexpr const char* kProfileExtension = "dat";
 
 // The save dialog's default extension: a name chosen without one gets ".dat".
