@@ -1,5 +1,6 @@
 // vardeck-cli profile show / make: profile files (a module's settings with the customer
 // record) as JSON, and profiles made from JSON, for installers' scripts.
+#include <algorithm>
 #include <iostream>
 #include <map>
 #include <optional>
@@ -9,7 +10,6 @@
 #include "shell/Settings.h"
 #include "z4config/ImageBinding.h"
 #include "z4config/ProfileFiles.h"
-#include "z4config/ProfileFormat.h"
 #include "z4config/ProfileJson.h"
 #include "z4config/Z4ProfileMenu.h"
 #include "z4config/controls/Json.h"
