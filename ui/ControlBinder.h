@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QWidget>
 
 #include <functional>
@@ -12,10 +13,19 @@
 namespace vardeck::ui {
 
 // Keeps the widgets of a view in step with the headless controls of its screen.
-// Each widget whose objectName is a control's name is bound to that control:
-// refresh() copies every control's state to its widget (without echoing it back as
-// a user edit), and a user's edit is copied to the control and then reported
-// through onUserChange so that the screen can run its rule for that control.
+// Each widget (or menu action) whose objectName is a control's name is bound to that
+// control; the root widget itself is bound to the control of its own name (the
+// window). refresh() copies every control's state to its widget (without echoing it
+// back as a user edit), and a user's edit or click is copied to the control and then
+// reported through onUserChange so that the screen can run its rule for that control.
+//
+// Widgets by control kind: label QLabel or QGroupBox; button QAbstractButton; check
+// box QAbstractButton; edit QLineEdit; list QComboBox, or QGroupBox of radio buttons;
+// spin edit QSpinBox; check list QListWidget; grid QTableWidget; page a tab of a
+// QTabWidget; status bar QStatusBar with one QLabel a panel; panel ModelPanel, QLabel
+// or QFrame; picture PictureWidget (clicks reported) or QLabel; lamp LampWidget;
+// gauge QProgressBar; menu item QAction; window the root widget (caption, colour, icon;
+// showing and hiding windows is left to the program).
 class ControlBinder : public QObject {
     Q_OBJECT
 public:
@@ -27,18 +37,23 @@ public:
     // Model to widgets, for every bound control.
     void refresh();
 
-    // Controls without a widget, and widgets named like no control (for the tests
-    // that keep view and model from drifting apart).
+    // Controls without a widget (for the tests that keep view and model from drifting apart).
     std::vector<std::string> unboundControls() const;
+    // Widgets and actions below the root named like no control ("qt_" names of Qt's
+    // own parts are not counted).
+    std::vector<std::string> widgetsWithoutControl() const;
     QWidget* widgetFor(const std::string& controlName) const;
+    QObject* objectFor(const std::string& controlName) const;
 
 private:
     struct Binding {
         controls::Control* control;
-        QPointer<QWidget> widget;
+        QPointer<QObject> object;
+        QRect designed;  // the widget's geometry when bound, for placements
     };
-    void connectWidget(const Binding& binding);
+    void connectObject(const Binding& binding);
     void refreshOne(const Binding& binding);
+    void applyPlacement(const Binding& binding);
     void userChanged(controls::Control* control);
 
     controls::ControlRegistry& registry_;
