@@ -84,14 +84,4 @@ BrandOutcome applyBrandAdaptations(int brand, Language language, const std::stri
     return BrandOutcome{info.label3Text};
 }
 
-std::string versionMessage(int brand) {
-    switch (brand) {
-        case 10: return "Quorvex Programska različica 2.1";
-        case 20: return "Program version 2.1";
-        case 30: return "Cadrel-unit Program version 2.2";
-        case 50: return "Vantrix program version 2.3";
-        default: return brandInfo(brand).programTitle;
-    }
-}
-
 }  // namespace vardeck::z4screen

@@ -19,7 +19,4 @@ struct BrandOutcome {
 BrandOutcome applyBrandAdaptations(int brand, i18n::Language language, const std::string& company,
                                    ScreenTargets& targets, z4config::Z4Editor& editor);
 
-// The message of the menu item "Verzió".
-std::string versionMessage(int brand);
-
 }  // namespace vardeck::z4screen

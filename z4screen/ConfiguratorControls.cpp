@@ -315,8 +315,8 @@ const std::vector<std::string>& notYetAvailableControls() {
         "Szoftverfrissts1",
         // module status, monitor, event log, signal history, wiring picture
         "Modulllapotmegjelentse1", "Hibakeress1", "Naplokiolvassa1", "rer1", "Bektsirajz1", "eleptilers1", "Button14",
-        // profiles, customer records, personal profile, contact and window size views
-        "BitBtn7", "BitBtn8", "Ments1", "Contact1", "Kpernyfelbontsbelltsa1",
+        // the contact and window size views
+        "Contact1", "Kpernyfelbontsbelltsa1",
         // the maker's report-server preset and the templates of the Contact ID pages
         "Button6",
     };

@@ -6,6 +6,7 @@
 #include "shell/Brand.h"
 #include "shell/SearchModelTexts.h"
 #include "shell/Settings.h"
+#include "shell/StartDir.h"
 #include "z4config/controls/ScreenControls.h"
 #include "z4link/TransferTexts.h"
 #include "z4screen/ConfiguratorControls.h"
@@ -19,6 +20,11 @@ namespace {
 
 // The window colour of the configurator (brand 50 keeps the system's face).
 constexpr Rgb kConfiguratorColor{174, 204, 248};
+
+z4config::SettingsAccess brandSettings(const std::string& key) {
+    return {[key](const std::string& name) { return ReadSetting(key, name); },
+            [key](const std::string& name, const std::string& text) { WriteSetting(key, name, text); }};
+}
 
 bool populate(ControlRegistry& screen, ControlRegistry& menus) {
     addScreenControls(screen);
@@ -34,7 +40,12 @@ Z4Configurator::Z4Configurator(CommChannel& channel, Dialogs& dialogs, Z4ScreenE
       brand_(env_.brandCode != 0 ? env_.brandCode : vardeck::brandCode()),
       editor_(z4config::kTypeTrix),
       populated_(populate(screen_, menus_)),
-      targets_(editor_, screen_, menus_) {
+      targets_(editor_, screen_, menus_),
+      profiles_(editor_, image_,
+                z4config::ProfileEnvironment{&dialogs_,
+                                             [this](const std::string& key) { return catalogue_.text(key); },
+                                             brandSettings(brandInfo(brand_).brandKey), startDirFile("\\custom.dat"),
+                                             brand_, brandInfo(brand_).programTitle}) {
     editor_.attachDialogs(&dialogs_, [this](const std::string& key) { return catalogue_.text(key); });
 
     TransferEnvironment te;
@@ -113,6 +124,10 @@ void Z4Configurator::buttonClicked(const std::string& button) {
         engine_->lineSimulatorWrite();
     } else if (button == "Button16") {
         engine_->lifeSignalTest();
+    } else if (button == "BitBtn7") {
+        profiles_.saveProfile(encodeContext());
+    } else if (button == "BitBtn8") {
+        if (profiles_.openProfile()) targets_.markLoaded();
     }
 }
 
@@ -132,12 +147,14 @@ void Z4Configurator::menuClicked(const std::string& name) {
     } else if (name == "Kilps1") {
         leave();
     } else if (name == "ilts1") {
-        item->setChecked(!item->checked());
-        WriteSetting(brandKey(), "custom", item->checked() ? "True" : "False");
+        profiles_.togglePersonalProfileRefusal();
+        item->setChecked(profiles_.personalProfileRefused());
+    } else if (name == "Ments1") {
+        profiles_.savePersonalProfile();
     } else if (name == "Help1") {
-        dialogs_.showMessage(catalogue_.text(z4config::kHelpMessage));
+        profiles_.showHelp();
     } else if (name == "Verzi1") {
-        showVersionMessage();
+        profiles_.showVersion();
     } else {
         for (i18n::Language language : {i18n::Language::Hungarian, i18n::Language::English, i18n::Language::German,
                                         i18n::Language::Slovenian}) {
@@ -167,6 +184,24 @@ void Z4Configurator::phoneMenuClicked(int phone, const std::string& item) {
     if (phone < 1 || phone > 8) return;
     editor_.phoneMenuClicked(phone, item);
     targets_.markEdited("MaskEdit" + std::to_string(phone));
+    changed();
+}
+
+void Z4Configurator::eventRowSelected(int row) {
+    if (row < 1 || row >= editor_.StringGrid3.rowCount()) return;
+    editor_.selectEventRow(row);
+    changed();
+}
+
+void Z4Configurator::loadDefaultEventCodes() {
+    editor_.loadDefaultEventCodes();
+    targets_.markEdited("StringGrid3");
+    changed();
+}
+
+void Z4Configurator::loadZoneTemplate() {
+    editor_.loadZoneTemplate();
+    targets_.markEdited("StringGrid2");
     changed();
 }
 

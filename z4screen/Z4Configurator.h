@@ -8,6 +8,7 @@
 #include "i18n/MessageCatalogue.h"
 #include "shell/SearchHost.h"
 #include "z4config/Z4Editor.h"
+#include "z4config/Z4ProfileMenu.h"
 #include "z4config/controls/ControlRegistry.h"
 #include "z4config/controls/Dialogs.h"
 #include "z4link/TransferEngine.h"
@@ -71,6 +72,11 @@ public:
     const std::string& activePage() const { return activePage_; }
     // The context menu of phone field 1 to 8: "Delete", "+3630" or "+3620".
     void phoneMenuClicked(int phone, const std::string& item);
+    // The "CID/SMS" page: a click on row 1 to 159 of the event grid, and the popup
+    // commands of the two grids.
+    void eventRowSelected(int row);
+    void loadDefaultEventCodes();
+    void loadZoneTemplate();
     // The window is asked to close (BitBtn3, Kilps1, the window's close box). True
     // when it may: while an operation runs the user is asked first. On true the port
     // is closed and the operation abandoned.
@@ -82,8 +88,8 @@ public:
     // --- What the view shows besides the controls ------------------------------------
     // Changes whenever something the view shows may have changed.
     unsigned revision() const { return revision_; }
-    // The window size factor of the first activation ("monitor"), once.
-    std::optional<double> takeWindowScale();
+    // How the first activation scales the window ("monitor"), once.
+    std::optional<z4config::WindowScale> takeWindowScale();
     i18n::Language language() const { return language_; }
     int deviceType() const { return engine_->vars().deviceType; }
     bool companyFlag() const { return engine_->vars().company; }
@@ -111,14 +117,12 @@ private:
     void applyControlEffects(const std::vector<ControlEffect>& effects) override;
 
     // Activation steps (Z4ConfiguratorActivation.cpp).
-    void fillCustomerDefaults();
     void applyLanguage();
     std::string readCompany();
     void checkServiceMode();
     void applyPersonalProfile();
-    void firstActivationScale();
     void chooseLanguage(i18n::Language language);
-    void showVersionMessage();
+    z4config::EncodeContext encodeContext() const;
 
     void buttonClicked(const std::string& button);
     void leave();
@@ -137,12 +141,12 @@ private:
     ScreenTargets targets_;
     i18n::MessageCatalogue catalogue_;
     std::unique_ptr<TransferEngine> engine_;
+    z4config::Z4ProfileMenu profiles_;
     i18n::Language language_ = i18n::Language::Hungarian;
     std::string activePage_;
     std::string searchCaption_;  // what Form1's Label3 shows (the customer field's default)
     unsigned revision_ = 0;
-    int activations_ = 0;
-    std::optional<double> pendingScale_;
+    std::optional<z4config::WindowScale> pendingScale_;
     bool released_ = false;
     bool serviceMode_ = false;
     bool statusTemperatureHidden_ = false;

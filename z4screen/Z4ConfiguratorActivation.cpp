@@ -1,16 +1,11 @@
 // The screen activation: runs every time the configurator becomes the program's active
 // window, and after a language change.
 #include <cstdio>
-#include <fstream>
-#include <iterator>
-#include <vector>
 
 #include "i18n/ApplyTextTable.h"
 #include "shell/Brand.h"
 #include "shell/SearchModelTexts.h"
 #include "shell/Settings.h"
-#include "shell/StartDir.h"
-#include "z4config/ImageBinding.h"
 #include "z4config/controls/ScreenControls.h"
 #include "z4screen/BrandAdaptations.h"
 #include "z4screen/ConfiguratorControls.h"
@@ -23,7 +18,6 @@ using namespace controls;
 namespace {
 
 constexpr const char* kServiceMode = "7310428";
-constexpr std::size_t kPersonalProfileSize = 1024;
 
 // The PC's date and time in the short form of the customer record.
 std::string shortDateTime(const ModuleClockTime& t) {
@@ -35,7 +29,6 @@ std::string shortDateTime(const ModuleClockTime& t) {
 }  // namespace
 
 void Z4Configurator::activate() {
-    ++activations_;
     // The picture of the connected model, and the phone book's column titles.
     auto& picture = targets_.get<Picture>("Image1");
     picture.setPicture("device/" + std::to_string(deviceType()));
@@ -44,7 +37,7 @@ void Z4Configurator::activate() {
     phoneBook.setCell(0, 0, "SIM");
     phoneBook.setCell(0, 1, "Number");
     phoneBook.setCell(0, 2, "Name");
-    fillCustomerDefaults();
+    profiles_.fillCustomerDefaults(searchCaption_, shortDateTime(engine_->now()));
     applyLanguage();
     i18n::applySelectionDefaults(targets_);
     checkServiceMode();
@@ -56,15 +49,8 @@ void Z4Configurator::activate() {
         searchCaption_ = outcome.searchCaption;
         if (env_.setSearchCaption) env_.setSearchCaption(outcome.searchCaption);
     }
-    if (activations_ == 1) firstActivationScale();
+    if (auto scale = profiles_.firstActivationScale()) pendingScale_ = scale;
     changed();
-}
-
-void Z4Configurator::fillCustomerDefaults() {
-    if (auto* model = dynamic_cast<Edit*>(targets_.find("Edit6")); model && model->text().empty())
-        model->setText(searchCaption_);
-    if (auto* date = dynamic_cast<Edit*>(targets_.find("Edit7")); date && date->text().empty())
-        date->setText(shortDateTime(engine_->now()));
 }
 
 void Z4Configurator::applyLanguage() {
@@ -91,19 +77,13 @@ void Z4Configurator::checkServiceMode() {
     }
 }
 
-// The personal profile (bytes 0 to 1023 of an image kept in the start directory) is
-// loaded only into an editor that holds nothing of its own yet: a read, an opened
-// profile or the user's edits are never replaced by switching windows.
+// A personal profile loaded into the image counts as a configuration the user owns:
+// defaults do not replace its values afterwards.
 void Z4Configurator::applyPersonalProfile() {
-    auto& refuse = targets_.get<MenuItem>("ilts1");
-    if (ReadSetting(brandKey(), "custom") == "True") refuse.setChecked(true);
-    if (refuse.checked() || targets_.ownsAnyValue()) return;
-    std::ifstream file(startDirFile("\\custom.dat"), std::ios::binary);
-    if (!file) return;
-    std::vector<char> bytes(kPersonalProfileSize);
-    if (!file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) return;
-    std::copy(bytes.begin(), bytes.end(), image_.begin());
-    decodeImage();
+    const Image before = image_;
+    profiles_.applyPersonalProfile();
+    targets_.get<MenuItem>("ilts1").setChecked(profiles_.personalProfileRefused());
+    if (image_ != before) targets_.markLoaded();
 }
 
 std::string Z4Configurator::readCompany() {
@@ -118,24 +98,10 @@ std::string Z4Configurator::readCompany() {
     return company;
 }
 
-void Z4Configurator::firstActivationScale() {
-    std::string monitor = ReadSetting(brandKey(), "monitor");
-    if (monitor.empty()) {
-        monitor = "2";
-        WriteSetting(brandKey(), "monitor", monitor);
-    }
-    if (monitor == "0") pendingScale_ = 1.0 / 2;
-    else if (monitor == "1") pendingScale_ = 2.0 / 3;
-    else if (monitor == "3") pendingScale_ = 4.0 / 3;
-    else if (monitor == "4") pendingScale_ = 5.0 / 3;
-}
-
-std::optional<double> Z4Configurator::takeWindowScale() {
-    std::optional<double> scale = pendingScale_;
+std::optional<z4config::WindowScale> Z4Configurator::takeWindowScale() {
+    std::optional<z4config::WindowScale> scale = pendingScale_;
     pendingScale_.reset();
     return scale;
 }
-
-void Z4Configurator::showVersionMessage() { dialogs_.showMessage(versionMessage(brand_)); }
 
 }  // namespace vardeck::z4screen

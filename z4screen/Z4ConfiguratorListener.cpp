@@ -53,10 +53,11 @@ bool Z4Configurator::askYesNo(const std::string& question) { return dialogs_.ask
 
 void Z4Configurator::refreshEditorPages() { editor_.refreshPagesBeforeWrite(); }
 
-void Z4Configurator::encodeImage() {
-    const z4config::EncodeContext context{ReadSetting(brandKey(), "company"), brandInfo(brand_).imageCompanyName};
-    z4config::encodeImage(editor_, image_, context);
+z4config::EncodeContext Z4Configurator::encodeContext() const {
+    return {ReadSetting(brandKey(), "company"), brandInfo(brand_).imageCompanyName};
 }
+
+void Z4Configurator::encodeImage() { z4config::encodeImage(editor_, image_, encodeContext()); }
 
 void Z4Configurator::decodeImage() {
     z4config::decodeImage(image_, editor_);

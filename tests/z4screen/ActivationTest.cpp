@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "i18n/TextTable.h"
+#include "tests/sim/TestFiles.h"
 #include "tests/z4screen/ScreenRig.h"
 #include "z4config/controls/Controls.h"
 #include "z4config/controls/ScreenControls.h"
@@ -102,14 +103,16 @@ TEST(Activation, SettingsTheScreenWritesWhenTheyAreMissing) {
     EXPECT_EQ(rig.setting("mode"), "0");
     EXPECT_EQ(rig.setting("company"), "TRIX");
     EXPECT_FALSE(rig.screen.companyFlag());
-    EXPECT_EQ(rig.screen.takeWindowScale(), 4.0 / 3);
+    const auto scale = rig.screen.takeWindowScale();
+    ASSERT_TRUE(scale.has_value());
+    EXPECT_EQ(scale->numerator * 3, scale->denominator * 4);
     rig.screen.activate();
-    EXPECT_EQ(rig.screen.takeWindowScale(), std::nullopt);  // once per run
+    EXPECT_FALSE(rig.screen.takeWindowScale().has_value());  // once per run
 
     ScreenRig fresh(71, 43);
     fresh.handOverAndActivate();
     EXPECT_EQ(fresh.setting("monitor"), "2");
-    EXPECT_EQ(fresh.screen.takeWindowScale(), std::nullopt);
+    EXPECT_FALSE(fresh.screen.takeWindowScale().has_value());
 }
 
 TEST(Activation, TheServiceModeShowsTheFactoryTestButtons) {
@@ -190,6 +193,35 @@ TEST(Activation, TheRefusedPersonalProfileSettingIsRemembered) {
     rig.setSetting("custom", "True");
     rig.screen.activate();
     EXPECT_TRUE(rig.control<MenuItem>("ilts1").checked());
+}
+
+}  // namespace
+}  // namespace vardeck::testing
+
+namespace vardeck::testing {
+namespace {
+
+TEST(Profiles, AnOpenedProfileIsTheUsersAndSurvivesActivation) {
+    sim::testfiles::TempDir dir("z4screen-profile");
+    const std::string path = dir.file("customer.dat");
+    {
+        ScreenRig rig(71, 43);
+        rig.handOverAndActivate();
+        rig.typeText("riasztas3", "Pince");
+        rig.typeText("Edit2", "Kovacs Bela");
+        rig.dialogs.file = path;
+        rig.click("BitBtn7");
+        ASSERT_TRUE(rig.dialogs.messages.empty()) << rig.dialogs.messages.front();
+    }
+    ScreenRig rig(71, 43);
+    rig.handOverAndActivate();
+    rig.dialogs.file = path;
+    rig.click("BitBtn8");
+    EXPECT_EQ(rig.control<Edit>("riasztas3").text(), "Pince");
+    EXPECT_EQ(rig.control<Edit>("Edit2").text(), "Kovacs Bela");
+    rig.screen.menuClicked("Angol1");
+    EXPECT_EQ(rig.control<Edit>("riasztas3").text(), "Pince");
+    EXPECT_EQ(rig.control<Edit>("riasztas4").text(), "4 bemenet riasztas");  // from the file, not a default
 }
 
 }  // namespace

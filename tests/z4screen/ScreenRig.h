@@ -2,6 +2,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,9 +24,12 @@ public:
         questions.push_back(text);
         return answer;
     }
+    std::optional<std::string> chooseOpenFile(const std::string&) override { return file; }
+    std::optional<std::string> chooseSaveFile(const std::string&) override { return file; }
     std::vector<std::string> messages;
     std::vector<std::string> questions;
     bool answer = true;
+    std::optional<std::string> file;  // what the file dialogs choose
 };
 
 // The configurator screen against a simulated Z-4 family module in the same process,

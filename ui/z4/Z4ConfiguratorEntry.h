@@ -1,9 +1,15 @@
 #pragma once
 #include "shell/SearchHost.h"
 
+#include <functional>
 #include <memory>
+#include <string>
 
 class QWidget;
+
+namespace vardeck {
+class Dialogs;
+}
 
 namespace vardeck::ui {
 
@@ -22,7 +28,15 @@ public:
     virtual QWidget* window() = 0;
 };
 
+// What the program may give the configurator; every member has a working default.
+struct Z4ConfiguratorOptions {
+    // The dialogs the screen opens; nullptr: Qt's message boxes and file dialogs.
+    Dialogs* dialogs = nullptr;
+    // Form1's Label3, which some brands rename when the configurator is activated.
+    std::function<void(const std::string&)> setSearchCaption;
+};
+
 // Creates the configurator (all views are created at start, before any is shown).
-std::unique_ptr<Z4ConfiguratorEntry> createZ4Configurator();
+std::unique_ptr<Z4ConfiguratorEntry> createZ4Configurator(Z4ConfiguratorOptions options = {});
 
 }  // namespace vardeck::ui

@@ -1,0 +1,188 @@
+// The configurator's window offscreen: every control has its widget, the pages follow
+// the model, nothing is cut at the default size, and a read against vardeck-sim over a
+// pseudo-terminal fills the widgets.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QWindow>
+
+#include <csignal>
+
+#include "sim/SimProcess.h"
+#include "tests/sim/TestFiles.h"
+#include "tests/ui/UiTestSupport.h"
+#include "ui/z4/Z4ConfiguratorEntry.h"
+#include "ui/z4/Z4ConfiguratorWindow.h"
+
+namespace vardeck::testing {
+namespace {
+
+// Records messages and answers questions as told.
+class AnsweringDialogs : public Dialogs {
+public:
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+    bool askYesNo(const std::string& text) override {
+        questions.push_back(text);
+        return answer;
+    }
+    std::vector<std::string> messages;
+    std::vector<std::string> questions;
+    bool answer = false;
+};
+
+class Z4Window : public ::testing::Test {
+protected:
+    void open(int typeCode) {
+        entry_ = ui::createZ4Configurator({&dialogs, nullptr});
+        window_ = dynamic_cast<ui::z4::Z4ConfiguratorWindow*>(entry_->window());
+        ASSERT_NE(window_, nullptr);
+        entry_->hideOptionalPages();
+        Z4Handover handover;
+        handover.typeCode = typeCode;
+        handover.statusText = "Gsm: " + std::to_string(typeCode);
+        entry_->handOver(handover);
+        ASSERT_TRUE(waitUntil([&] { return window_->isVisible(); }));
+    }
+    template <class W>
+    W* widget(const char* name) {
+        return window_->findChild<W*>(name);
+    }
+    QString statusPanel(int index) {
+        return window_->statusBar()->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly).at(index)->text();
+    }
+    void showPage(const char* name) {
+        QTabWidget* tabs = window_->pages();
+        tabs->setCurrentWidget(tabs->findChild<QWidget*>(name));
+        QCoreApplication::processEvents();
+    }
+
+    TempSettings settings;
+    AnsweringDialogs dialogs;
+    std::unique_ptr<ui::Z4ConfiguratorEntry> entry_;
+    ui::z4::Z4ConfiguratorWindow* window_ = nullptr;
+};
+
+TEST_F(Z4Window, EveryControlHasItsWidgetAndEveryNamedWidgetItsControl) {
+    open(71);
+    EXPECT_EQ(window_->unboundControls(), std::vector<std::string>{});
+    EXPECT_EQ(window_->widgetsWithoutControl(), std::vector<std::string>{});
+}
+
+TEST_F(Z4Window, PagesAndMenusFollowTheModel) {
+    settings.set("comport", "/nonexistent/z4ui");
+    open(80);
+    QTabWidget* tabs = window_->pages();
+    EXPECT_FALSE(tabs->isTabVisible(tabs->indexOf(tabs->findChild<QWidget*>("TabSheet4"))));  // Be3: not on a Z-1
+    EXPECT_TRUE(tabs->isTabVisible(tabs->indexOf(tabs->findChild<QWidget*>("TabSheet16"))));
+
+    // A phone number typed on the first page captions the lists of the page shown next.
+    QTest::keyClicks(widget<QLineEdit>("MaskEdit2"), "+3630555");
+    showPage("TabSheet2");
+    QListWidget* sms = widget<QListWidget>("SMSst1");
+    EXPECT_EQ(sms->item(1)->text().trimmed(), "+3630555");
+    EXPECT_TRUE(sms->item(1)->flags() & Qt::ItemIsEnabled);
+    EXPECT_FALSE(sms->item(0)->flags() & Qt::ItemIsEnabled);
+
+    widget<QAction>("Angol1")->trigger();
+    EXPECT_EQ(tabs->tabText(tabs->indexOf(tabs->findChild<QWidget*>("TabSheet2"))), "In1");
+    EXPECT_EQ(widget<QPushButton>("BitBtn2")->text(), "Read");
+    EXPECT_TRUE(widget<QAction>("Angol1")->isChecked());
+    EXPECT_FALSE(widget<QAction>("Magyar1")->isChecked());
+}
+
+// Labels, check boxes and buttons get at least the room their text needs on every page
+// of every model at the window's default size.
+TEST_F(Z4Window, NoTextIsCutAtTheDefaultSize) {
+    for (int code : {70, 71, 80, 90, 100}) {
+        open(code);
+        QTabWidget* tabs = window_->pages();
+        // Every tab caption shows without scrolling (a Z-GPS has too many pages for that).
+        if (code != 90) {
+            EXPECT_LE(tabs->tabBar()->sizeHint().width(), tabs->tabBar()->width()) << code;
+        }
+        for (int i = 0; i < tabs->count(); ++i) {
+            if (!tabs->isTabVisible(i)) continue;
+            tabs->setCurrentIndex(i);
+            QCoreApplication::processEvents();
+            for (QWidget* w : tabs->widget(i)->findChildren<QWidget*>()) {
+                if (!w->isVisible() || w->objectName().isEmpty()) continue;
+                auto* label = qobject_cast<QLabel*>(w);
+                if (!qobject_cast<QAbstractButton*>(w) && !(label && !label->wordWrap())) continue;
+                EXPECT_GE(w->width(), w->minimumSizeHint().width())
+                    << code << " " << tabs->widget(i)->objectName().toStdString() << " "
+                    << w->objectName().toStdString();
+            }
+        }
+        // Optional pictures of each page for a person to look at.
+        if (const QByteArray folder = qgetenv("VARDECK_Z4_SHOTS"); !folder.isEmpty()) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                if (!tabs->isTabVisible(i)) continue;
+                tabs->setCurrentIndex(i);
+                QCoreApplication::processEvents();
+                window_->grab().save(QString("%1/%2-%3.png").arg(QString(folder)).arg(code).arg(tabs->widget(i)->objectName()));
+            }
+        }
+        entry_.reset();
+    }
+}
+
+TEST_F(Z4Window, TheCloseBoxAsksWhileAnOperationRuns) {
+    settings.set("comport", "/nonexistent/z4ui");  // nothing answers: the read runs on
+    open(71);
+    widget<QPushButton>("BitBtn2")->click();
+    ASSERT_TRUE(waitUntil([&] { return !widget<QPushButton>("BitBtn2")->isEnabled(); }));
+    dialogs.answer = false;
+    window_->windowHandle()->close();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_EQ(dialogs.questions[0], "Művelet van folyamatban, biztosan ki akar lépni???");
+    EXPECT_TRUE(window_->isVisible());
+
+    dialogs.answer = true;
+    widget<QPushButton>("BitBtn3")->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialogs.questions.size(), 2u);
+    EXPECT_FALSE(window_->isVisible());
+}
+
+TEST_F(Z4Window, ReadingAModuleOverAPseudoTerminalFillsTheWidgets) {
+    sim::testfiles::TempDir dir("z4ui-read");
+    sim::Bytes memory(8192, 0xFF);
+    const std::string phone = "+36301234567";
+    std::copy(phone.begin(), phone.end(), memory.begin() + 256);
+    const std::string text = "Kapu";
+    std::copy(text.begin(), text.end(), memory.begin() + 512);
+    memory[8] = 0x03;
+    sim::testfiles::writeFile(dir.file("memory.bin"), memory);
+    sim::SimProcess simulator;
+    std::string error;
+    ASSERT_TRUE(simulator.start(VARDECK_SIM_PATH,
+                                {"--device", "71", "--firmware", "43", "--memory", dir.file("memory.bin")}, 10s,
+                                error))
+        << error;
+    settings.set("comport", simulator.slavePath());
+    open(71);
+    // The activation asks the module for its firmware version first.
+    ASSERT_TRUE(waitUntil([&] { return statusPanel(2) == "Sw: 4.3"; }, 30s)) << statusPanel(2).toStdString();
+    widget<QPushButton>("BitBtn2")->click();
+    ASSERT_TRUE(waitUntil([&] { return statusPanel(3) == "Összes adat kiolvasása sikeres!"; }, 60s))
+        << statusPanel(3).toStdString();
+    EXPECT_EQ(widget<QLineEdit>("MaskEdit1")->text().trimmed().toStdString(), phone);
+    EXPECT_EQ(widget<QLineEdit>("riasztas")->text().toStdString(), text);
+    EXPECT_EQ(widget<QComboBox>("ComboBox1")->currentIndex(), 3);
+    EXPECT_TRUE(widget<QPushButton>("BitBtn1")->isEnabled());
+    EXPECT_EQ(statusPanel(0).toStdString(), simulator.slavePath());
+}
+
+}  // namespace
+}  // namespace vardeck::testing

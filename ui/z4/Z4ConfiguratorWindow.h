@@ -1,0 +1,85 @@
+#pragma once
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QTimer>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "z4screen/Z4Configurator.h"
+
+class QTabWidget;
+class QProgressBar;
+
+namespace vardeck::ui {
+class ControlBinder;
+}
+
+namespace vardeck::ui::z4 {
+
+class DevicePicture;
+
+// The Z-4 configurator's window ("Z4Form1"): menu bar, the device picture and company
+// label, the tab pages of the editor, the customer panel, the transfer buttons with
+// the gauge, the clock and the status bar. Every widget is named after the control it
+// shows and kept in step with the screen model by binders; one timer ticks the model.
+//
+// Closing: the close box and "Kilépés" ask the model first (the question while an
+// operation runs); only an accepted close reaches the window as a close event.
+class Z4ConfiguratorWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Z4ConfiguratorWindow(z4screen::Z4Configurator& model, QWidget* parent = nullptr);
+    ~Z4ConfiguratorWindow() override;
+
+    // Shows the model's state on every widget.
+    void refresh();
+    // The model's controls without a widget, and named widgets without a control.
+    std::vector<std::string> unboundControls() const;
+    std::vector<std::string> widgetsWithoutControl() const;
+    QTabWidget* pages() const { return tabs_; }
+    // Widens the window, as far as the screen allows, until every shown tab fits.
+    void widenForPages();
+    z4screen::Z4Configurator& model() { return model_; }
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildMenus();
+    QWidget* buildHeader();
+    void buildPages();
+    QWidget* buildCustomerPanel();
+    QWidget* buildButtonRow();
+    void buildStatusBar();
+    void connectContextMenus();
+    void bind();
+
+    void tick();
+    void userChanged(const std::string& control, bool menu);
+    void tabChanged(int index);
+    void scheduleActivation();
+    void activated();
+    void showExtras();
+    void repairTabBar();
+    void requestClose();
+
+    z4screen::Z4Configurator& model_;
+    std::vector<std::unique_ptr<ControlBinder>> binders_;
+    QTabWidget* tabs_ = nullptr;
+    QProgressBar* gauge_ = nullptr;
+    QProgressBar* soundGauge_ = nullptr;
+    DevicePicture* picture_ = nullptr;
+    QTimer ticker_;
+    QElapsedTimer sinceRefresh_;
+    unsigned shownRevision_ = 0;
+    bool syncingTabs_ = false;
+    bool activationPending_ = false;
+    bool cameFromOtherProgram_ = false;
+    bool watchingWindow_ = false;
+};
+
+}  // namespace vardeck::ui::z4

@@ -1,0 +1,169 @@
+// The Contact ID pages ("CID/SMS", "Távfelügyelet", "Nyitás/Zárás") and the sound page.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <span>
+#include <string_view>
+
+#include "ui/z4/Z4Pages.h"
+#include "ui/z4/Z4Widgets.h"
+#include "z4config/ContactIdPages.h"
+
+namespace vardeck::ui::z4 {
+namespace {
+
+QString captionOf(std::span<const z4config::FieldCaption> captions, std::string_view control) {
+    for (const auto& c : captions) {
+        if (control == c.control) return QString::fromUtf8(c.caption);
+    }
+    return {};
+}
+
+QWidget* namedPage(const char* name, QWidget* parent) {
+    auto* page = new QWidget(parent);
+    page->setObjectName(name);
+    return page;
+}
+
+QLineEdit* shortEdit(const char* name, QWidget* parent, int characters) {
+    QLineEdit* field = edit(name, parent);
+    field->setMaximumWidth(field->fontMetrics().horizontalAdvance(QString(characters + 2, '0')) + 16);
+    return field;
+}
+
+void setColumnWidths(QTableWidget* table, const std::array<int, 2>& widths) {
+    for (int c = 0; c < 2; ++c) table->setColumnWidth(c, widths[c]);
+}
+
+}  // namespace
+
+QWidget* cidSmsPage(QWidget* parent) {
+    QWidget* page = namedPage("TabSheet21", parent);
+    QVBoxLayout* column = pageColumn(page);
+    auto* body = new QHBoxLayout;
+    QTableWidget* zones = grid("StringGrid2", page);
+    zones->setContextMenuPolicy(Qt::CustomContextMenu);
+    setColumnWidths(zones, z4config::kZoneGridColumnWidths);
+    QTableWidget* events = grid("StringGrid3", page);
+    events->setContextMenuPolicy(Qt::CustomContextMenu);
+    events->setSelectionBehavior(QAbstractItemView::SelectRows);
+    events->setSelectionMode(QAbstractItemView::SingleSelection);
+    setColumnWidths(events, z4config::kEventGridColumnWidths);
+    for (QTableWidget* table : {zones, events}) table->setMinimumSize(300, 260);
+    body->addWidget(zones, 1);
+    body->addWidget(events, 1);
+    auto* recipients = new QVBoxLayout;
+    QLabel* eventName = label("Label87", page);
+    QFont bold = eventName->font();
+    bold.setBold(true);
+    eventName->setFont(bold);
+    recipients->addWidget(eventName);
+    recipients->addWidget(checkList("SMSst7", page));
+    recipients->addStretch();
+    body->addLayout(recipients);
+    column->addLayout(body, 1);
+    return page;
+}
+
+QWidget* remoteMonitoringPage(QWidget* parent) {
+    QWidget* page = namedPage("TabSheet24", parent);
+    QVBoxLayout* column = pageColumn(page);
+    const auto captions = z4config::remoteMonitoringCaptions();
+    auto* grid = new QGridLayout;
+    int r = 0;
+    grid->addWidget(caption(captionOf(captions, "CIDUGYFEL"), page), r, 0);
+    grid->addWidget(shortEdit("CIDUGYFEL", page, 4), r++, 1);
+    grid->addWidget(caption("Eseménykód", page), r, 1);
+    grid->addWidget(caption("Zóna", page), r++, 2);
+    const char* reports[][2] = {{"CIDbe1", "ZONAbe1"}, {"CIDbe2", "ZONAbe2"},       {"CIDbe3", "ZONAbe3"},
+                                {"CIDbe4", "ZONAbe4"}, {"CIDtamper", "ZONAtamper"}, {"CIDtap", "ZONAtap"}};
+    for (auto& [code, zone] : reports) {
+        grid->addWidget(caption(captionOf(captions, code), page), r, 0);
+        grid->addWidget(shortEdit(code, page, 3), r, 1);
+        grid->addWidget(shortEdit(zone, page, 3), r++, 2);
+    }
+    grid->addWidget(label("Label138", page), r, 0);
+    grid->addWidget(shortEdit("CIDelet", page, 3), r, 1);
+    grid->addWidget(check("ELETcid", page), r++, 2);
+    grid->addWidget(label("Label129", page), r, 0);
+    grid->addWidget(spin("SpinEdit17", page), r++, 1);
+    for (const char* phone : {"TAV1", "TAV2"}) {
+        grid->addWidget(caption(captionOf(captions, phone), page), r, 0);
+        grid->addWidget(edit(phone, page), r++, 1, 1, 2);
+    }
+    for (const char* level : {"ComboBox17", "ComboBox16"}) {
+        grid->addWidget(caption(captionOf(captions, level), page), r, 0);
+        grid->addWidget(list(level, page), r++, 1);
+    }
+    grid->setColumnStretch(3, 1);
+    column->addLayout(grid);
+    column->addStretch();
+    return page;
+}
+
+QWidget* openClosePage(QWidget* parent) {
+    QWidget* page = namedPage("TabSheet27", parent);
+    QVBoxLayout* column = pageColumn(page);
+    const auto captions = z4config::openCloseCaptions();
+    auto* lists = new QHBoxLayout;
+    for (const char* name : {"SMSst16", "SMSst17"}) {
+        auto* box = new QVBoxLayout;
+        QLabel* text = caption(captionOf(captions, name), page);
+        text->setWordWrap(true);
+        box->addWidget(text);
+        box->addWidget(checkList(name, page));
+        lists->addLayout(box);
+    }
+    lists->addStretch();
+    column->addLayout(lists);
+    auto* texts = new QGridLayout;
+    int r = 0;
+    for (const char* name : {"Edit17", "Edit18"}) {
+        texts->addWidget(caption(captionOf(captions, name), page), r, 0);
+        texts->addWidget(edit(name, page), r++, 1);
+    }
+    texts->setColumnStretch(1, 1);
+    column->addLayout(texts);
+    column->addStretch();
+    return page;
+}
+
+QWidget* soundPage(QWidget* parent) {
+    QWidget* page = namedPage("TabSheet22", parent);
+    QVBoxLayout* column = pageColumn(page);
+    column->addWidget(label("Label97", page));
+    auto* grid = new QGridLayout;
+    const char* soundSlots[][3] = {{"Label92", "Edit9", "Button8"},
+                              {"Label93", "Edit13", "Button9"},
+                              {"Label94", "Edit14", "Button10"},
+                              {"Label95", "Edit15", "Button11"}};
+    for (int i = 0; i < 4; ++i) {
+        grid->addWidget(label(soundSlots[i][0], page), i, 0);
+        grid->addWidget(edit(soundSlots[i][1], page), i, 1);
+        grid->addWidget(button(soundSlots[i][2], page), i, 2);
+    }
+    grid->setColumnStretch(1, 1);
+    column->addLayout(grid);
+    auto* production = new QHBoxLayout;
+    production->addWidget(button("Button7", page));
+    production->addWidget(button("Button13", page));
+    production->addStretch();
+    column->addLayout(production);
+    column->addWidget(gauge("Gauge1", page));
+    column->addStretch();
+    return page;
+}
+
+}  // namespace vardeck::ui::z4

@@ -1,0 +1,43 @@
+#pragma once
+#include <QString>
+
+class QCheckBox;
+class QComboBox;
+class QFormLayout;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLayout;
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+class QVBoxLayout;
+class QWidget;
+
+namespace vardeck::ui::z4 {
+
+// Widgets of the configurator's pages, each named after the control it shows; the
+// binder fills in captions, items and values. Each is created under `parent`.
+QLabel* label(const char* name, QWidget* parent);
+QLabel* title(const char* name, QWidget* parent);  // a page's bold heading
+QLabel* caption(const QString& text, QWidget* parent);  // a fixed caption of no control
+QLineEdit* edit(const char* name, QWidget* parent);
+QCheckBox* check(const char* name, QWidget* parent);
+QComboBox* list(const char* name, QWidget* parent);
+QSpinBox* spin(const char* name, QWidget* parent);
+QListWidget* checkList(const char* name, QWidget* parent);
+QPushButton* button(const char* name, QWidget* parent);
+QTableWidget* grid(const char* name, QWidget* parent);
+QProgressBar* gauge(const char* name, QWidget* parent);
+// A radio group (the time unit selectors): a group box with `count` radio buttons.
+QGroupBox* radioGroup(const char* name, int count, QWidget* parent);
+
+// A caption above a recipient list, both in one column.
+QWidget* labelledList(const char* labelName, const char* listName, QWidget* parent);
+// A page's content: a scrollable column so that nothing is cut at small sizes.
+QVBoxLayout* pageColumn(QWidget* page);
+
+}  // namespace vardeck::ui::z4
