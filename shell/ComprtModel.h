@@ -21,7 +21,7 @@ struct SerialDeviceEntry {
 // The port selection view comprt. Every way out of it ends the program; the choice
 // is stored as "comport" and used at the next start. Forms of the stored value:
 // "COM1".."COM8", "\\.\COM" + port number, "\\.\" + a device name from the list.
-class ComprtModel {
+class ComprtModel : public controls::ControlOwner {
 public:
     struct Environment {
         int brand = 1;
@@ -53,14 +53,6 @@ public:
     int scanStep() const { return step_; }
     bool moduleFound() const { return found_; }
     const std::vector<SerialDeviceEntry>& deviceEntries() const { return entries_; }
-    controls::ControlRegistry& controls() { return registry_; }
-    const controls::TimerList& timers() const { return timers_; }
-
-private:
-    controls::ControlRegistry registry_;
-    controls::TimerList timers_;
-
-public:
     // --- Controls ----------------------------------------------------------------
     controls::Form& comprt = registry_.add<controls::Form>("comprt", "COM port");
     // A radio group: the items are its choices.

@@ -27,7 +27,7 @@ public:
 // the line with the identification frame and the second probe, identifies the
 // device type from the first valid answer, flashes the model's panel on the search
 // view and, two seconds later, hands the device to its configurator.
-class Form1Model : public SearchSide {
+class Form1Model : public controls::ControlOwner, public SearchSide {
 public:
     struct Environment {
         int brand = 1;
@@ -81,14 +81,6 @@ public:
     int sentCount() const { return txCount_; }
     int replyCount() const { return rxCount_; }
     int badCount() const { return badCount_; }
-    controls::ControlRegistry& controls() { return registry_; }
-    const controls::TimerList& timers() const { return timers_; }
-
-private:
-    controls::ControlRegistry registry_;
-    controls::TimerList timers_;
-
-public:
     // --- Controls ----------------------------------------------------------------
     controls::Form& Form1 = registry_.add<controls::Form>("Form1", "Start....");
     controls::Label& Label3 = registry_.add<controls::Label>("Label3", kNoDeviceFoundText);

@@ -15,7 +15,7 @@ class ShellNavigator;
 // exit buttons, the demo, a running gauge and the search counters in the status
 // bar. Form1 does the probing and writes the status bar (panels 0 to 4), the model
 // captions Label2/Label4/Label5 and the panel colours it flashes.
-class Form8Model {
+class Form8Model : public controls::ControlOwner {
 public:
     struct Environment {
         int brand = 1;
@@ -60,15 +60,8 @@ public:
 
     // The language whose captions were applied last ("0".."3").
     const std::string& appliedLanguage() const { return appliedLanguage_; }
-    controls::ControlRegistry& controls() { return registry_; }
-    const controls::TimerList& timers() const { return timers_; }
     controls::Panel* panel(int number);
 
-private:
-    controls::ControlRegistry registry_;
-    controls::TimerList timers_;
-
-public:
     // --- Controls ----------------------------------------------------------------
     using Panel = controls::Panel;
     using Picture = controls::Picture;

@@ -1,6 +1,7 @@
 #pragma once
 // The control kinds of the start-up, search and port screens (the one control library
 // every screen uses) and the search view's colours.
+#include "z4config/controls/ControlOwner.h"
 #include "z4config/controls/ControlRegistry.h"
 #include "z4config/controls/Controls.h"
 #include "z4config/controls/ModelTimer.h"

@@ -8,7 +8,7 @@ class ShellNavigator;
 
 // The start timer of the main view: 250 ms after Form1 has come up it asks for the
 // interface language on the very first start (Form10), then shows the search view.
-class StartupModel {
+class StartupModel : public controls::ControlOwner {
 public:
     static constexpr int kInterval = 250;
 
@@ -18,12 +18,6 @@ public:
     // Form10 has been closed: the next tick finds the language and opens the search.
     void languageViewClosed() { startTimer.start(); }
 
-    const controls::TimerList& timers() const { return timers_; }
-
-private:
-    controls::TimerList timers_;
-
-public:
     controls::ModelTimer& startTimer = timers_.add("startTimer", kInterval, true);
 
 private:
@@ -33,7 +27,7 @@ private:
 
 // The first-start language view Form10: four flags, each stores its language and
 // closes the view.
-class Form10Model {
+class Form10Model : public controls::ControlOwner {
 public:
     static constexpr const char* kCaption = "Language/nyelv";
 
@@ -47,12 +41,6 @@ public:
     // The view has been closed (by a flag or otherwise).
     void FormClose() { startup_.languageViewClosed(); }
 
-    controls::ControlRegistry& controls() { return registry_; }
-
-private:
-    controls::ControlRegistry registry_;
-
-public:
     controls::Form& Form10 = registry_.add<controls::Form>("Form10", kCaption);
     controls::Picture& Image1 = registry_.add<controls::Picture>("Image1", "flags/hungarian");
     controls::Picture& Image2 = registry_.add<controls::Picture>("Image2", "flags/british");

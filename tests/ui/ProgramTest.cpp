@@ -16,6 +16,7 @@
 #include "ui/views/Form10View.h"
 #include "ui/views/Form1View.h"
 #include "ui/views/Form8View.h"
+#include "ui/z4/Z4ConfiguratorEntry.h"
 
 namespace vardeck {
 namespace {
@@ -120,6 +121,27 @@ TEST(Program, ClosingTheMainViewOrTheSearchViewEndsTheProgram) {
     b.form8View().close();
     EXPECT_TRUE(b.ended());
     EXPECT_FALSE(b.screens().form1.vilogo.enabled());
+
+    // The demo opens the configurator; closing it ends the program too, once the
+    // configurator lets itself be closed.
+    ProgramRig third(5.0);
+    third.settings.set("Language", "0");
+    third.settings.set("comport", "/nonexistent/port");
+    ui::VardeckApp& c = third.start();
+    ASSERT_TRUE(waitUntil([&] { return c.form8View().isVisible(); }, 5s));
+    QTest::mouseClick(child(c.form8View(), "Button2"), Qt::LeftButton);
+    QWidget* configurator = c.configurator().window();
+    ASSERT_TRUE(waitUntil([&] { return configurator->isVisible(); }, 5s));
+    EXPECT_FALSE(c.ended());
+    configurator->close();
+    QCoreApplication::processEvents();
+    if (!third.dialogs.questions.empty()) {  // it asked, and the answer was no
+        EXPECT_TRUE(configurator->isVisible());
+        EXPECT_FALSE(c.ended());
+        third.dialogs.answer = true;
+        configurator->close();
+    }
+    EXPECT_TRUE(waitUntil([&] { return c.ended(); }, 5s));
 }
 
 TEST(Program, PortOnTheCommandLineIsUsedButNotStored) {

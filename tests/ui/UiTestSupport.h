@@ -60,11 +60,17 @@ private:
     std::string previous_;
 };
 
-// Takes every message instead of showing a box.
+// Takes every message and question instead of showing a box; questions get `answer`.
 class RecordingDialogs : public Dialogs {
 public:
     void showMessage(const std::string& text) override { messages.push_back(text); }
+    bool askYesNo(const std::string& text) override {
+        questions.push_back(text);
+        return answer;
+    }
     std::vector<std::string> messages;
+    std::vector<std::string> questions;
+    bool answer = false;
 };
 
 // A device the test plays itself behind a pseudo-terminal: the program opens the

@@ -15,6 +15,7 @@
 #include "ui/z4/Z4ConfiguratorEntry.h"
 
 #include <QEvent>
+#include <QPointer>
 #include <QTimer>
 
 #include <cerrno>
@@ -62,7 +63,13 @@ VardeckApp::~VardeckApp() {
 
 void VardeckApp::createViews() {
     form1View_ = std::make_unique<Form1View>(screens_->form1, *sync_);
-    configurator_ = createZ4Configurator();
+    Z4ConfiguratorOptions configuratorOptions;
+    configuratorOptions.dialogs = dialogs_;
+    // Some brands rename Form1's Label3 when the configurator is activated.
+    configuratorOptions.setSearchCaption = [this](const std::string& text) {
+        sync_->handle([this, text] { screens_->form1.Label3.setCaption(text); });
+    };
+    configurator_ = createZ4Configurator(configuratorOptions);
     form5_ = std::make_unique<DeviceScreenEntry>("Form5", "GPRS to ContacdID konverter");
     form7_ = std::make_unique<DeviceScreenEntry>("Form7", "Z_GPS_MARLOW");
     traxomain_ = std::make_unique<DeviceScreenEntry>("traxomain", "Z_GPS_TRAXO");
@@ -111,7 +118,12 @@ void VardeckApp::start() {
 
 bool VardeckApp::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Close && !ended_) {
-        QTimer::singleShot(0, this, [this] { endProgram(); });
+        // The window may still refuse to close (a question to the user); look once it
+        // has had its say.
+        QPointer<QWidget> window = qobject_cast<QWidget*>(watched);
+        QTimer::singleShot(0, this, [this, window] {
+            if (window && !window->isVisible()) endProgram();
+        });
     }
     return QObject::eventFilter(watched, event);
 }

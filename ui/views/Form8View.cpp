@@ -111,12 +111,13 @@ void Form8View::build() {
 
     auto* status = named(new QStatusBar(this), "StatusBar1");
     status->setSizeGripEnabled(false);
-    const int widths[] = {110, 80, 80, 80, 80};
+    // Panel 0 names the port, which may be a long device path.
+    const int widths[] = {160, 80, 80, 80, 80};
     for (int width : widths) {
         auto* panel = new QLabel(status);
         panel->setMinimumWidth(width);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        status->addWidget(panel, 1);
+        status->addWidget(panel, width == widths[0] ? 3 : 1);
     }
 
     auto* layout = new QVBoxLayout(this);
