@@ -127,7 +127,7 @@ void Z4Configurator::buttonClicked(const std::string& button) {
     } else if (button == "BitBtn7") {
         profiles_.saveProfile(encodeContext());
     } else if (button == "BitBtn8") {
-        if (profiles_.openProfile()) targets_.markLoaded();
+        if (profiles_.openProfile()) imageLoaded();
     }
 }
 

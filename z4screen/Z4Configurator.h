@@ -124,6 +124,7 @@ private:
     void chooseLanguage(i18n::Language language);
     z4config::EncodeContext encodeContext() const;
 
+    void imageLoaded();
     void buttonClicked(const std::string& button);
     void leave();
     void keepNotYetAvailableDisabled();

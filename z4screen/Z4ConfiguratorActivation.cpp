@@ -83,7 +83,7 @@ void Z4Configurator::applyPersonalProfile() {
     const Image before = image_;
     profiles_.applyPersonalProfile();
     targets_.get<MenuItem>("ilts1").setChecked(profiles_.personalProfileRefused());
-    if (image_ != before) targets_.markLoaded();
+    if (image_ != before) imageLoaded();
 }
 
 std::string Z4Configurator::readCompany() {

@@ -61,7 +61,14 @@ void Z4Configurator::encodeImage() { z4config::encodeImage(editor_, image_, enco
 
 void Z4Configurator::decodeImage() {
     z4config::decodeImage(image_, editor_);
+    imageLoaded();
+}
+
+// The editor now shows a configuration from a module or a file: its values are the
+// user's, and the header counter counts the header that came with it.
+void Z4Configurator::imageLoaded() {
     targets_.markLoaded();
+    editor_.userChanged("Edit12");
     changed();
 }
 

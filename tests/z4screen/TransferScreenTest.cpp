@@ -27,6 +27,7 @@ TEST_P(TransferScreenTest, ReadAllShowsTheModulesValuesInTheEditor) {
     ScreenRig rig(71, firmware);
     putText(rig.model, 256, "+36301234567");
     putText(rig.model, 512, "Kapu nyitva");
+    putText(rig.model, 1280, "Acme riaszto");  // SMS header
     rig.model.memory()[8] = 0x83;  // inverted, input type 3
     rig.handOverAndActivate();
     ASSERT_TRUE(rig.runUntilIdle());  // the version query of the activation
@@ -41,6 +42,10 @@ TEST_P(TransferScreenTest, ReadAllShowsTheModulesValuesInTheEditor) {
     EXPECT_EQ(rig.status(), "Összes adat kiolvasása sikeres!");
     EXPECT_EQ(rig.control<Edit>("MaskEdit1").text(), "+36301234567");
     EXPECT_EQ(rig.control<Edit>("riasztas").text(), "Kapu nyitva");
+    // The header lies beyond the 1024 bytes an older module has.
+    if (firmware > 32) {
+        EXPECT_EQ(rig.control<controls::Control>("Label181").caption(), "108");
+    }
     EXPECT_EQ(rig.control<ComboBox>("ComboBox1").itemIndex(), 3);
     EXPECT_TRUE(rig.control<CheckBox>("CheckBox1").checked());
     EXPECT_TRUE(rig.control<controls::Control>("BitBtn1").enabled());
