@@ -27,19 +27,6 @@
 namespace vardeck::testing {
 namespace {
 
-// Records messages and answers questions as told.
-class AnsweringDialogs : public Dialogs {
-public:
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    bool askYesNo(const std::string& text) override {
-        questions.push_back(text);
-        return answer;
-    }
-    std::vector<std::string> messages;
-    std::vector<std::string> questions;
-    bool answer = false;
-};
-
 class Z4Window : public ::testing::Test {
 protected:
     void open(int typeCode) {
@@ -67,7 +54,7 @@ protected:
     }
 
     TempSettings settings;
-    AnsweringDialogs dialogs;
+    RecordingDialogs dialogs;
     std::unique_ptr<ui::Z4ConfiguratorEntry> entry_;
     ui::z4::Z4ConfiguratorWindow* window_ = nullptr;
 };

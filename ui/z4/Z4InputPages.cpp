@@ -46,8 +46,7 @@ QWidget* fieldRow(const Row& row, QWidget* parent) {
 }
 
 QWidget* buildInputPage(const InputPageDesign& d, QWidget* parent) {
-    auto* page = new QWidget(parent);
-    page->setObjectName(d.page);
+    QWidget* page = z4::page(d.page, parent);
     QVBoxLayout* column = pageColumn(page);
     if (d.title) column->addWidget(title(d.title, page));
 
@@ -137,8 +136,7 @@ QWidget* liftPage(QWidget* parent) {
 }
 
 QWidget* temperaturePage(QWidget* parent) {
-    auto* page = new QWidget(parent);
-    page->setObjectName("TabSheet16");
+    QWidget* page = z4::page("TabSheet16", parent);
     QVBoxLayout* column = pageColumn(page);
     column->addWidget(title("Label68", page));
 

@@ -19,12 +19,6 @@
 namespace vardeck::ui::z4 {
 namespace {
 
-QWidget* namedPage(const char* name, QWidget* parent) {
-    auto* page = new QWidget(parent);
-    page->setObjectName(name);
-    return page;
-}
-
 // A row of widgets followed by stretch.
 QHBoxLayout* row(std::initializer_list<QWidget*> widgets) {
     auto* line = new QHBoxLayout;
@@ -36,7 +30,7 @@ QHBoxLayout* row(std::initializer_list<QWidget*> widgets) {
 }  // namespace
 
 QWidget* phonePage(QWidget* parent) {
-    QWidget* page = namedPage("TabSheet1", parent);
+    QWidget* page = z4::page("TabSheet1", parent);
     QVBoxLayout* column = pageColumn(page);
     column->addWidget(title("Label1", page));
     auto* grid = new QGridLayout;
@@ -62,10 +56,10 @@ QWidget* phonePage(QWidget* parent) {
     return page;
 }
 
-QWidget* placeholderPage(const char* name, QWidget* parent) { return namedPage(name, parent); }
+QWidget* placeholderPage(const char* name, QWidget* parent) { return page(name, parent); }
 
 QWidget* outputPage(QWidget* parent) {
-    QWidget* page = namedPage("TabSheet10", parent);
+    QWidget* page = z4::page("TabSheet10", parent);
     QVBoxLayout* column = pageColumn(page);
     struct Output {
         const char *title, *mode, *timeLabel, *time, *unit;
@@ -94,7 +88,7 @@ QWidget* outputPage(QWidget* parent) {
 }
 
 QWidget* lifeSignalPage(QWidget* parent) {
-    QWidget* page = namedPage("TabSheet13", parent);
+    QWidget* page = z4::page("TabSheet13", parent);
     QVBoxLayout* column = pageColumn(page);
     column->addWidget(check("CheckBox11", page));
     auto* grid = new QGridLayout;
@@ -117,7 +111,7 @@ QWidget* lifeSignalPage(QWidget* parent) {
 }
 
 QWidget* otherPage(QWidget* parent) {
-    QWidget* page = namedPage("TabSheet14", parent);
+    QWidget* page = z4::page("TabSheet14", parent);
     QVBoxLayout* column = pageColumn(page);
     column->addWidget(check("CheckEgyeb1", page));
     auto* grid = new QGridLayout;
@@ -164,7 +158,7 @@ QWidget* otherPage(QWidget* parent) {
 }
 
 QWidget* callerIdPage(QWidget* parent) {
-    QWidget* page = namedPage("TabSheet15", parent);
+    QWidget* page = z4::page("TabSheet15", parent);
     QVBoxLayout* column = pageColumn(page);
     column->addWidget(check("CheckEgyeb2_1", page));
     auto* body = new QHBoxLayout;
@@ -182,7 +176,7 @@ QWidget* callerIdPage(QWidget* parent) {
 }
 
 QWidget* gpsPage(QWidget* parent) {
-    QWidget* page = namedPage("TabSheet17", parent);
+    QWidget* page = z4::page("TabSheet17", parent);
     QVBoxLayout* column = pageColumn(page);
     column->addWidget(check("GPSbit0", page));
     column->addWidget(check("GPSbit1", page));
@@ -191,7 +185,7 @@ QWidget* gpsPage(QWidget* parent) {
 }
 
 QWidget* gprsPage(QWidget* parent) {
-    QWidget* page = namedPage("TabSheet20", parent);
+    QWidget* page = z4::page("TabSheet20", parent);
     QVBoxLayout* column = pageColumn(page);
     auto* grid = new QGridLayout;
     grid->addWidget(label("Label88", page), 0, 0);

@@ -31,12 +31,6 @@ QString captionOf(std::span<const z4config::FieldCaption> captions, std::string_
     return {};
 }
 
-QWidget* namedPage(const char* name, QWidget* parent) {
-    auto* page = new QWidget(parent);
-    page->setObjectName(name);
-    return page;
-}
-
 QLineEdit* shortEdit(const char* name, QWidget* parent, int characters) {
     QLineEdit* field = edit(name, parent);
     field->setMaximumWidth(field->fontMetrics().horizontalAdvance(QString(characters + 2, '0')) + 16);
@@ -50,7 +44,7 @@ void setColumnWidths(QTableWidget* table, const std::array<int, 2>& widths) {
 }  // namespace
 
 QWidget* cidSmsPage(QWidget* parent) {
-    QWidget* page = namedPage("TabSheet21", parent);
+    QWidget* page = z4::page("TabSheet21", parent);
     QVBoxLayout* column = pageColumn(page);
     auto* body = new QHBoxLayout;
     QTableWidget* zones = grid("StringGrid2", page);
@@ -78,7 +72,7 @@ QWidget* cidSmsPage(QWidget* parent) {
 }
 
 QWidget* remoteMonitoringPage(QWidget* parent) {
-    QWidget* page = namedPage("TabSheet24", parent);
+    QWidget* page = z4::page("TabSheet24", parent);
     QVBoxLayout* column = pageColumn(page);
     const auto captions = z4config::remoteMonitoringCaptions();
     auto* grid = new QGridLayout;
@@ -114,7 +108,7 @@ QWidget* remoteMonitoringPage(QWidget* parent) {
 }
 
 QWidget* openClosePage(QWidget* parent) {
-    QWidget* page = namedPage("TabSheet27", parent);
+    QWidget* page = z4::page("TabSheet27", parent);
     QVBoxLayout* column = pageColumn(page);
     const auto captions = z4config::openCloseCaptions();
     auto* lists = new QHBoxLayout;
@@ -141,7 +135,7 @@ QWidget* openClosePage(QWidget* parent) {
 }
 
 QWidget* soundPage(QWidget* parent) {
-    QWidget* page = namedPage("TabSheet22", parent);
+    QWidget* page = z4::page("TabSheet22", parent);
     QVBoxLayout* column = pageColumn(page);
     column->addWidget(label("Label97", page));
     auto* grid = new QGridLayout;

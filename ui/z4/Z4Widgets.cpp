@@ -29,6 +29,8 @@ W* named(const char* name, QWidget* parent) {
 
 }  // namespace
 
+QWidget* page(const char* name, QWidget* parent) { return named<QWidget>(name, parent); }
+
 QLabel* label(const char* name, QWidget* parent) {
     auto* l = named<QLabel>(name, parent);
     l->setWordWrap(false);

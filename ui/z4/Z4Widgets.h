@@ -19,6 +19,9 @@ class QWidget;
 
 namespace vardeck::ui::z4 {
 
+// A tab page named after its page control.
+QWidget* page(const char* name, QWidget* parent);
+
 // Widgets of the configurator's pages, each named after the control it shows; the
 // binder fills in captions, items and values. Each is created under `parent`.
 QLabel* label(const char* name, QWidget* parent);
