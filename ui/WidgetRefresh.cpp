@@ -189,10 +189,13 @@ void showControlState(Control& control, QObject* object) {
             if (auto* page = qobject_cast<QWidget*>(object)) {
                 if (QTabWidget* tabs = tabWidgetOf(page)) {
                     const int index = tabs->indexOf(page);
+                    // Only what changed: Qt 6.4's tab bar lays itself out wrongly when
+                    // the caption of a hidden tab is set again on every refresh.
                     if (index >= 0) {
-                        tabs->setTabText(index, q(control.caption()));
-                        tabs->setTabVisible(index, control.visible());
-                        tabs->setTabEnabled(index, control.enabled());
+                        const QString caption = q(control.caption());
+                        if (tabs->tabText(index) != caption) tabs->setTabText(index, caption);
+                        if (tabs->isTabVisible(index) != control.visible()) tabs->setTabVisible(index, control.visible());
+                        if (tabs->isTabEnabled(index) != control.enabled()) tabs->setTabEnabled(index, control.enabled());
                     }
                 }
             }
