@@ -10,7 +10,7 @@ constexpr int kRestartNoteBrand = 50;
 
 ComboBox& addSizes(ControlRegistry& r) {
     auto& group = r.add<ComboBox>("RadioGroup1", std::vector<std::string>{"600*480", "800 X 600", "1024*768", "1280*1024", "1600*1280"}, 1);
-    group.setCaption("Képernyőfelbontás");
+    group.setCaption(WindowSizeView::kDesignGroupCaption);
     return group;
 }
 
@@ -24,7 +24,7 @@ Label& addNote(ControlRegistry& r) {
 
 WindowSizeView::WindowSizeView(int brandCode, SettingsAccess settings)
     : brandCode_(brandCode), settings_(std::move(settings)), RadioGroup1(addSizes(registry_)),
-      Button1(registry_.add<Button>("Button1", "Rendben")), Label1(addNote(registry_)) {}
+      Button1(registry_.add<Button>("Button1", kDesignButtonCaption)), Label1(addNote(registry_)) {}
 
 void WindowSizeView::activate() {
     const std::string stored = settings_.get(kMonitorSetting);

@@ -13,12 +13,18 @@ namespace vardeck::z4config {
 // program start, stored as the setting "monitor" ("0" to "4").
 class WindowSizeView {
 public:
+    // Design texts: window title, radio group, button.
+    static constexpr const char* kDesignCaption = "Képernyő";
+    static constexpr const char* kDesignGroupCaption = "Képernyőfelbontás";
+    static constexpr const char* kDesignButtonCaption = "Rendben";
+
     WindowSizeView(int brandCode, SettingsAccess settings);
     WindowSizeView(const WindowSizeView&) = delete;
     WindowSizeView& operator=(const WindowSizeView&) = delete;
 
     controls::ControlRegistry& controls() { return registry_; }
     const std::string& caption() const { return caption_; }
+    void setCaption(std::string text) { caption_ = std::move(text); }
 
     // Reads "monitor" (storing "1" when missing) and selects its item; a value that is
     // no item's index keeps the selection. Brand 50 shows the restart note Label1.
@@ -29,7 +35,7 @@ public:
 
 private:
     controls::ControlRegistry registry_;
-    std::string caption_ = "Képernyő";
+    std::string caption_ = kDesignCaption;
     int brandCode_;
     SettingsAccess settings_;
 

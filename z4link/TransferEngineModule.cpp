@@ -48,7 +48,7 @@ void TransferEngine::receiveVersionQuery() {
         listener_.closeFirmwareView();
         vars_.versionPopup = 0;
     }
-    listener_.applyControlEffects(versionEffects(vars_.firmwareVersion, vars_.deviceType, env_.brandCode));
+    listener_.applyControlEffects(versionEffects(vars_.firmwareVersion, vars_.deviceType));
 }
 
 // --- Clock (state 210) ------------------------------------------------------------------

@@ -19,9 +19,11 @@ struct ControlEffect {
 // The module status view's temperature label and its edit, hidden together.
 inline constexpr const char* kStatusViewTemperature = "Z4Form2.temperature";
 
-// What the configurator adapts after the firmware version query: controls that
-// only exist from some firmware version on, those a Z-CID (type 100) or a Z-1
-// (type 80) lacks, and the brand's own exceptions.
-std::vector<ControlEffect> versionEffects(int firmwareVersion, int deviceType, int brandCode);
+// What the configurator adapts after the firmware version query outside the editor:
+// the menu items, the label of the restore text on the "Egyéb" page and the status
+// view's temperature field. The editor's own controls that depend on the version,
+// the model and the brand follow Z4Editor::adaptToFirmware, which the screen runs
+// with this list, so that every rule is written once.
+std::vector<ControlEffect> versionEffects(int firmwareVersion, int deviceType);
 
 }  // namespace vardeck

@@ -3,6 +3,7 @@
 #include "shell/Brand.h"
 #include "z4config/controls/Controls.h"
 #include "z4config/controls/ScreenControls.h"
+#include "z4screen/ConfiguratorControls.h"
 
 namespace vardeck::z4screen {
 
@@ -52,7 +53,36 @@ void applyAreaBrand(Language language, ScreenTargets& t, z4config::Z4Editor& edi
     }
 }
 
+// Where brand 20 puts its buttons and help box, in pixels of the window's design.
+constexpr int kAreaButtonsTop = 425;
+constexpr int kAreaButtonsLeftShift = -100;
+constexpr int kHelpBoxGap = 50;
+constexpr int kHelpBoxWidth = 465;
+constexpr int kHelpBoxHeight = 90;
+constexpr int kLongMemoHeight = 177;
+constexpr int kAreaWindowHeightShift = -110;
+
 }  // namespace
+
+void applyBrandRearrangement(int brand, const ScreenTargets& t) {
+    if (brand != 20) return;
+    for (const char* name : {"BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4"}) {
+        Placement& p = t.find(name)->placement();
+        p.top = kAreaButtonsTop;
+        p.leftShift += kAreaButtonsLeftShift;
+    }
+    Placement& help = t.find("RichEdit1")->placement();
+    help.top = kAreaButtonsTop + kHelpBoxGap;
+    help.width = kHelpBoxWidth;
+    help.height = kHelpBoxHeight;
+    for (const char* name : {"RichEdit1", "Memo1", "Memo2", "Memo3", "Memo4", "Memo5", "Memo6"}) {
+        auto& memo = t.get<Panel>(name);
+        memo.setColor(kConfiguratorColor);
+        memo.setVisible(true);
+    }
+    t.find("Memo6")->placement().height = kLongMemoHeight;
+    t.find("Z4Form1")->placement().heightShift += kAreaWindowHeightShift;
+}
 
 BrandOutcome applyBrandAdaptations(int brand, Language language, const std::string& company, ScreenTargets& t,
                                    z4config::Z4Editor& editor) {

@@ -19,4 +19,10 @@ struct BrandOutcome {
 BrandOutcome applyBrandAdaptations(int brand, i18n::Language language, const std::string& company,
                                    ScreenTargets& targets, z4config::Z4Editor& editor);
 
+// Done once, when the configurator is created: brand 20 moves the transfer buttons up
+// into the room of its hidden customer panel, shows the help box RichEdit1 below them
+// and the page memos Memo1 to Memo6 in the window's colour, and makes the window 110
+// pixels less tall.
+void applyBrandRearrangement(int brand, const ScreenTargets& targets);
+
 }  // namespace vardeck::z4screen

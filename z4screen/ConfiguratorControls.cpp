@@ -45,6 +45,30 @@ struct ChromeBuilder {
     }
 };
 
+// The help box below the transfer buttons and the help memos of the pages, shown only
+// by the four-area brand, whose program speaks English first: their texts are English.
+void addBrandHelp(ControlRegistry& registry) {
+    const char* const help[][2] = {
+        {"RichEdit1",
+         "Read: loads the settings of the module. Send: writes every page to the module and sets its clock. "
+         "Restart: restarts the module. Quit: closes the program."},
+        {"Memo1", "Area 1 follows input 1: an alarm on it sends the SMS text of this page to the numbers ticked for "
+                  "SMS and calls the numbers ticked for calls."},
+        {"Memo2", "Area 2 follows input 2, with its own text and numbers."},
+        {"Memo3", "Input 3 reports with the text of area 3."},
+        {"Memo4", "Input 4 reports with the text of area 4."},
+        {"Memo5", "The tamper switch reports the opening of the module's cover, with the text of area 3 unless you "
+                  "give it one of its own."},
+        {"Memo6",
+         "Ring time: how long each call rings.\n"
+         "Max number of redials: how often the module calls again when nobody acknowledges.\n"
+         "SMS redirection: SMS messages that reach the module go on to the chosen phone number.\n"
+         "SMS security code: exactly four characters; SMS commands to the module need it.\n"
+         "SMS header: the beginning of every SMS the module sends."},
+    };
+    for (const auto& [name, text] : help) registry.add<Panel>(name, text, false);
+}
+
 }  // namespace
 
 const std::vector<PageEntry>& pageOrder() {
@@ -220,6 +244,7 @@ void addScreenControls(ControlRegistry& registry) {
     b.button("BitBtn4", "újrainditás");
     registry.add<ProgressGauge>("kijelzo").setVisible(false);
     b.label("Label99", "", false);
+    addBrandHelp(registry);
     b.button("Button14", "Modul állapot", false);
     b.button("Button15", "Elküldés", false);
     b.button("Button6", "Memory load", false);
@@ -313,10 +338,8 @@ const std::vector<std::string>& notYetAvailableControls() {
         // sound and firmware uploads
         "Edit9", "Edit13", "Edit14", "Edit15", "Button8", "Button9", "Button10", "Button11", "Button7", "Button13",
         "Szoftverfrissts1",
-        // module status, monitor, event log, signal history, wiring picture
-        "Modulllapotmegjelentse1", "Hibakeress1", "Naplokiolvassa1", "rer1", "Bektsirajz1", "eleptilers1", "Button14",
-        // the contact and window size views
-        "Contact1", "Kpernyfelbontsbelltsa1",
+        // module status, monitor, event log, signal history
+        "Modulllapotmegjelentse1", "Hibakeress1", "Naplokiolvassa1", "rer1", "Button14",
         // the maker's report-server preset and the templates of the Contact ID pages
         "Button6",
     };

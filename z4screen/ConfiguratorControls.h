@@ -7,8 +7,13 @@
 #include "z4config/Z4Editor.h"
 #include "z4config/controls/ControlRegistry.h"
 #include "z4config/controls/Controls.h"
+#include "z4config/controls/Rgb.h"
 
 namespace vardeck::z4screen {
+
+// The configurator's window colour (brand 50 keeps the system's face), also the
+// colour of the four-area brand's help texts.
+inline constexpr controls::Rgb kConfiguratorColor{174, 204, 248};
 
 // A progress gauge whose range changes with each operation. It reports itself as a
 // label, so a generic binder keeps only its visibility; the view shows the position.

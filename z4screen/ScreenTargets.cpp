@@ -88,7 +88,11 @@ void ScreenTargets::selectItem(const TargetKey& key, int index) {
 }
 
 void ScreenTargets::showDesignText(const TargetKey& key) {
-    if (key.screen != Screen::Configurator) return;
+    if (key.screen != Screen::Configurator) {
+        // The view shows its own design text where it was given none.
+        viewTexts_.erase({static_cast<int>(key.screen), std::string(key.control)});
+        return;
+    }
     if (key.kind == TargetKind::Caption) {
         auto it = designCaptions_.find(key.control);
         if (it != designCaptions_.end()) setCaption(key.control, it->second);

@@ -2,6 +2,8 @@
 // clicks, menu commands and tab changes, and the close question.
 #include "z4screen/Z4Configurator.h"
 
+#include <algorithm>
+
 #include "serial/CommChannel.h"
 #include "shell/Brand.h"
 #include "shell/SearchModelTexts.h"
@@ -9,6 +11,7 @@
 #include "shell/StartDir.h"
 #include "z4config/controls/ScreenControls.h"
 #include "z4link/TransferTexts.h"
+#include "z4screen/BrandAdaptations.h"
 #include "z4screen/ConfiguratorControls.h"
 #include "z4screen/PageSetup.h"
 
@@ -17,9 +20,6 @@ namespace vardeck::z4screen {
 using namespace controls;
 
 namespace {
-
-// The window colour of the configurator (brand 50 keeps the system's face).
-constexpr Rgb kConfiguratorColor{174, 204, 248};
 
 z4config::SettingsAccess brandSettings(const std::string& key) {
     return {[key](const std::string& name) { return ReadSetting(key, name); },
@@ -44,8 +44,9 @@ Z4Configurator::Z4Configurator(CommChannel& channel, Dialogs& dialogs, Z4ScreenE
       profiles_(editor_, image_,
                 z4config::ProfileEnvironment{&dialogs_,
                                              [this](const std::string& key) { return catalogue_.text(key); },
-                                             brandSettings(brandInfo(brand_).brandKey), startDirFile("\\custom.dat"),
-                                             brand_, brandInfo(brand_).programTitle}) {
+                                             brandSettings(brandInfo(brand_).brandKey), startDirPath("\\custom.dat"),
+                                             brand_, brandInfo(brand_).programTitle}),
+      views_(brand_, brandSettings(brandInfo(brand_).brandKey)) {
     editor_.attachDialogs(&dialogs_, [this](const std::string& key) { return catalogue_.text(key); });
 
     TransferEnvironment te;
@@ -66,6 +67,7 @@ Z4Configurator::Z4Configurator(CommChannel& channel, Dialogs& dialogs, Z4ScreenE
     auto& form = targets_.get<Form>("Z4Form1");
     form.setCaption(brandInfo(brand_).configuratorCaption);
     form.setColor(brand_ == 50 ? kButtonFace : kConfiguratorColor);
+    applyBrandRearrangement(brand_, targets_);
     activePage_ = kFirstPage;
 }
 
@@ -155,6 +157,14 @@ void Z4Configurator::menuClicked(const std::string& name) {
         profiles_.showHelp();
     } else if (name == "Verzi1") {
         profiles_.showVersion();
+    } else if (name == "Bektsirajz1") {
+        showMenuView(MenuView::Wiring);
+    } else if (name == "eleptilers1") {
+        showMenuView(MenuView::InstallerDescription);
+    } else if (name == "Contact1") {
+        showMenuView(MenuView::Contact);
+    } else if (name == "Kpernyfelbontsbelltsa1") {
+        showMenuView(MenuView::WindowSize);
     } else {
         for (i18n::Language language : {i18n::Language::Hungarian, i18n::Language::English, i18n::Language::German,
                                         i18n::Language::Slovenian}) {
@@ -162,6 +172,50 @@ void Z4Configurator::menuClicked(const std::string& name) {
         }
     }
     changed();
+}
+
+// Each view is brought up to date as it opens: it is modal, so it is active from
+// then until it closes.
+void Z4Configurator::showMenuView(MenuView view) {
+    switch (view) {
+        case MenuView::Wiring: views_.wiring.activate(deviceType(), brand_); break;
+        case MenuView::InstallerDescription: views_.installer.activate(deviceType()); break;
+        case MenuView::Contact:
+            views_.contact.activate(startDirPath("\\contact.txt"), brandPicture(),
+                                    [this](const std::string& key) { return catalogue_.text(key); });
+            break;
+        case MenuView::WindowSize: {
+            z4config::WindowSizeView& sizes = views_.windowSize;
+            sizes.activate();
+            // The view's texts by language; without one it shows its design text.
+            auto text = [this](std::string_view control, const std::string& design) {
+                const std::string given = targets_.viewText(i18n::Screen::WindowSizeView, control);
+                return given.empty() ? design : given;
+            };
+            sizes.setCaption(text(i18n::kWindowSizeViewName, z4config::WindowSizeView::kDesignCaption));
+            sizes.RadioGroup1.setCaption(text("RadioGroup1", z4config::WindowSizeView::kDesignGroupCaption));
+            sizes.Button1.setCaption(text("Button1", z4config::WindowSizeView::kDesignButtonCaption));
+            break;
+        }
+    }
+    if (openView) openView(view);
+}
+
+void Z4Configurator::windowSizeConfirmed() {
+    views_.windowSize.confirm(dialogs_, [this](const std::string& key) { return catalogue_.text(key); });
+    changed();
+}
+
+std::string Z4Configurator::startDirPath(const std::string& backslashName) const {
+    if (env_.startDir.empty()) return startDirFile(backslashName);
+    std::string name = backslashName;
+    std::replace(name.begin(), name.end(), '\\', '/');
+    return env_.startDir + name;
+}
+
+std::string Z4Configurator::brandPicture() const {
+    if (env_.brandPicture) return env_.brandPicture();
+    return brand_ == 50 ? startDirPath("\\logo.jpg") : std::string("logo");
 }
 
 void Z4Configurator::leave() {

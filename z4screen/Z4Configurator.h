@@ -12,6 +12,7 @@
 #include "z4config/controls/ControlRegistry.h"
 #include "z4config/controls/Dialogs.h"
 #include "z4link/TransferEngine.h"
+#include "z4screen/MenuViews.h"
 #include "z4screen/ScreenTargets.h"
 
 namespace vardeck {
@@ -27,6 +28,11 @@ struct Z4ScreenEnvironment {
     std::function<ModuleClockTime()> clock;
     // Form1's Label3, which some brands set when the configurator is activated.
     std::function<void(const std::string&)> setSearchCaption;
+    // The brand picture the search view holds (the contact view shows it); none: the
+    // start directory's "\logo.jpg" for brand 50, the program's logo for the others.
+    std::function<std::string()> brandPicture;
+    // Where "\custom.dat" and "\contact.txt" are looked for; empty: the start directory.
+    std::string startDir;
 };
 
 // The Z-4 configurator screen without a window: the configuration image, the editor
@@ -84,6 +90,13 @@ public:
     // Closes the window (the view sets it; its close box then asks closeRequested()).
     // Without it, BitBtn3 and Kilps1 ask closeRequested() directly.
     std::function<void()> closeWindow;
+    // Shows a view of the menu bar modally (the view sets it); the view's controls are
+    // up to date when it is called. Without it the menu items do nothing more.
+    std::function<void(MenuView)> openView;
+    MenuViews& menuViews() { return views_; }
+    // Button1 "Rendben" of the window size view: stores the choice and tells the user
+    // to restart. The view closes afterwards.
+    void windowSizeConfirmed();
 
     // --- What the view shows besides the controls ------------------------------------
     // Changes whenever something the view shows may have changed.
@@ -128,6 +141,9 @@ private:
     void buttonClicked(const std::string& button);
     void leave();
     void keepNotYetAvailableDisabled();
+    void showMenuView(MenuView view);
+    std::string startDirPath(const std::string& backslashName) const;
+    std::string brandPicture() const;
     std::string brandKey() const;
     void changed() { ++revision_; }
 
@@ -143,6 +159,7 @@ private:
     i18n::MessageCatalogue catalogue_;
     std::unique_ptr<TransferEngine> engine_;
     z4config::Z4ProfileMenu profiles_;
+    MenuViews views_;
     i18n::Language language_ = i18n::Language::Hungarian;
     std::string activePage_;
     std::string searchCaption_;  // what Form1's Label3 shows (the customer field's default)

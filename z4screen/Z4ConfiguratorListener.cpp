@@ -79,8 +79,10 @@ void Z4Configurator::resetOutputTimeUnit() {
     changed();
 }
 
+// The version reply adapts the editor's controls through the editor (which keeps the
+// version for its accent warning too) and the rest of the screen through the engine's
+// list; the two never name the same control.
 void Z4Configurator::applyControlEffects(const std::vector<ControlEffect>& effects) {
-    // The editor keeps the version too: its accent warning depends on it.
     editor_.adaptToFirmware(engine_->vars().firmwareVersion, brand_);
     for (const ControlEffect& effect : effects) {
         if (effect.control == kStatusViewTemperature) {

@@ -140,7 +140,7 @@ TEST_F(ScriptedEngine, VersionReplySetsTheVersionTextAndTheControls) {
     EXPECT_EQ(engine.vars().firmwareVersion, 38);
     EXPECT_EQ(listener.panel[2], "Sw: 3.8");
     EXPECT_EQ(listener.panel[3], "");
-    EXPECT_EQ(listener.effects, versionEffects(38, 71, 1));
+    EXPECT_EQ(listener.effects, versionEffects(38, 71));
     EXPECT_TRUE(listener.messages.empty());
     engine.tick();
     ASSERT_EQ(listener.messages.size(), 1u);
@@ -164,30 +164,26 @@ std::optional<bool> lastValue(const std::vector<ControlEffect>& effects, const s
     return value;
 }
 
-TEST(VersionEffects, FollowTheVersionTheModelAndTheBrand) {
-    const auto old = versionEffects(17, 70, 1);
+// The editor adapts its own controls (Z4Editor::adaptToFirmware); the engine's list
+// holds only the menu items, Label64 and the status view's temperature field.
+TEST(VersionEffects, FollowTheVersionAndTheModel) {
+    const auto old = versionEffects(17, 70);
     EXPECT_EQ(lastValue(old, "Hibakeress1", ControlEffect::Property::Enabled), true);
-    EXPECT_EQ(lastValue(old, "CheckEgyeb3"), std::nullopt) << "untouched below 18";
-    EXPECT_EQ(lastValue(old, "TabSheet16"), false);
     EXPECT_EQ(lastValue(old, kStatusViewTemperature), false);
-    EXPECT_EQ(lastValue(old, "TabSheet24"), false);
-    EXPECT_EQ(lastValue(old, "Button16"), std::nullopt);
+    EXPECT_EQ(lastValue(old, "Szoftverfrissts1"), std::nullopt);
+    EXPECT_EQ(lastValue(versionEffects(15, 70), "Hibakeress1", ControlEffect::Property::Enabled), std::nullopt);
 
-    const auto v35 = versionEffects(35, 70, 1);
-    EXPECT_EQ(lastValue(v35, "CheckEgyeb3"), true);
-    EXPECT_EQ(lastValue(v35, "TabSheet24"), true) << "shown again from 34 on";
-    EXPECT_EQ(lastValue(v35, "best15"), std::nullopt);
-    EXPECT_EQ(lastValue(v35, "best16"), false);
-    EXPECT_EQ(lastValue(v35, "Button16"), true);
-    EXPECT_EQ(lastValue(v35, "TabSheet16"), std::nullopt);
+    const auto v29 = versionEffects(29, 70);
+    EXPECT_EQ(lastValue(v29, "Szoftverfrissts1"), true);
+    EXPECT_EQ(lastValue(v29, kStatusViewTemperature), std::nullopt);
 
-    const auto zcid = versionEffects(43, 100, 1);
-    EXPECT_EQ(lastValue(zcid, "CheckEgyeb4"), false);
+    const auto zcid = versionEffects(43, 100);
+    EXPECT_EQ(lastValue(zcid, "Label64"), false);
+    EXPECT_EQ(lastValue(zcid, "Naplokiolvassa1"), false);
     EXPECT_EQ(lastValue(zcid, "GSMraszinkronozsa1", ControlEffect::Property::Enabled), false);
-    EXPECT_EQ(lastValue(zcid, "best17"), std::nullopt);
+    EXPECT_EQ(lastValue(zcid, "Bektsirajz1", ControlEffect::Property::Enabled), false);
 
-    EXPECT_EQ(lastValue(versionEffects(43, 80, 1), "TabSheet16"), false);
-    EXPECT_EQ(lastValue(versionEffects(43, 70, 20), "CheckEgyeb3"), false);
+    EXPECT_EQ(lastValue(versionEffects(43, 80), kStatusViewTemperature), false);
 }
 
 TEST_F(ScriptedEngine, RestartAsksFirstAndAwaitsNoReply) {

@@ -10,9 +10,11 @@ namespace vardeck::testing {
 
 namespace {
 
-z4screen::Z4ScreenEnvironment environment(int brand, ModuleClockTime& clock, std::vector<std::string>& captions) {
+z4screen::Z4ScreenEnvironment environment(int brand, const std::string& startDir, ModuleClockTime& clock,
+                                          std::vector<std::string>& captions) {
     z4screen::Z4ScreenEnvironment env;
     env.brandCode = brand;
+    env.startDir = startDir;
     env.clock = [&clock] { return clock; };
     env.setSearchCaption = [&captions](const std::string& text) { captions.push_back(text); };
     return env;
@@ -20,11 +22,11 @@ z4screen::Z4ScreenEnvironment environment(int brand, ModuleClockTime& clock, std
 
 }  // namespace
 
-ScreenRig::ScreenRig(int code, int firmware, int brand)
+ScreenRig::ScreenRig(int code, int firmware, int brand, const std::string& startDir)
     : model(code, firmware),
       endpoint(model),
       channel(endpoint),
-      screen(channel, dialogs, environment(brand, clock, searchCaptions)),
+      screen(channel, dialogs, environment(brand, startDir, clock, searchCaptions)),
       typeCode(code) {}
 
 void ScreenRig::handOverAndActivate(int demoFirmware) {

@@ -36,8 +36,9 @@ public:
 // on virtual time, with a settings store in memory.
 class ScreenRig {
 public:
-    // brand 0: the brand of this build.
-    ScreenRig(int typeCode, int firmware, int brand = 1);
+    // brand 0: the brand of this build. startDir: where the screen looks for
+    // "custom.dat" and "contact.txt" (empty: the program's start directory).
+    ScreenRig(int typeCode, int firmware, int brand = 1, const std::string& startDir = {});
 
     // The search hands the module over and the window is activated.
     void handOverAndActivate(int demoFirmware = 0);
