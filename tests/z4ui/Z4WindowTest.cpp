@@ -18,46 +18,12 @@
 
 #include <csignal>
 
-#include "sim/SimProcess.h"
-#include "tests/sim/TestFiles.h"
-#include "tests/ui/UiTestSupport.h"
-#include "ui/z4/Z4ConfiguratorEntry.h"
-#include "ui/z4/Z4ConfiguratorWindow.h"
+#include "tests/z4ui/Z4WindowRig.h"
 
 namespace vardeck::testing {
 namespace {
 
-class Z4Window : public ::testing::Test {
-protected:
-    void open(int typeCode) {
-        entry_ = ui::createZ4Configurator({&dialogs, nullptr});
-        window_ = dynamic_cast<ui::z4::Z4ConfiguratorWindow*>(entry_->window());
-        ASSERT_NE(window_, nullptr);
-        entry_->hideOptionalPages();
-        Z4Handover handover;
-        handover.typeCode = typeCode;
-        handover.statusText = "Gsm: " + std::to_string(typeCode);
-        entry_->handOver(handover);
-        ASSERT_TRUE(waitUntil([&] { return window_->isVisible(); }));
-    }
-    template <class W>
-    W* widget(const char* name) {
-        return window_->findChild<W*>(name);
-    }
-    QString statusPanel(int index) {
-        return window_->statusBar()->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly).at(index)->text();
-    }
-    void showPage(const char* name) {
-        QTabWidget* tabs = window_->pages();
-        tabs->setCurrentWidget(tabs->findChild<QWidget*>(name));
-        QCoreApplication::processEvents();
-    }
-
-    TempSettings settings;
-    RecordingDialogs dialogs;
-    std::unique_ptr<ui::Z4ConfiguratorEntry> entry_;
-    ui::z4::Z4ConfiguratorWindow* window_ = nullptr;
-};
+using Z4Window = Z4WindowRig;
 
 TEST_F(Z4Window, EveryControlHasItsWidgetAndEveryNamedWidgetItsControl) {
     open(71);
@@ -143,21 +109,14 @@ TEST_F(Z4Window, TheCloseBoxAsksWhileAnOperationRuns) {
 }
 
 TEST_F(Z4Window, ReadingAModuleOverAPseudoTerminalFillsTheWidgets) {
-    sim::testfiles::TempDir dir("z4ui-read");
     sim::Bytes memory(8192, 0xFF);
     const std::string phone = "+36301234567";
     std::copy(phone.begin(), phone.end(), memory.begin() + 256);
     const std::string text = "Kapu";
     std::copy(text.begin(), text.end(), memory.begin() + 512);
     memory[8] = 0x03;
-    sim::testfiles::writeFile(dir.file("memory.bin"), memory);
-    sim::SimProcess simulator;
-    std::string error;
-    ASSERT_TRUE(simulator.start(VARDECK_SIM_PATH,
-                                {"--device", "71", "--firmware", "43", "--memory", dir.file("memory.bin")}, 10s,
-                                error))
-        << error;
-    settings.set("comport", simulator.slavePath());
+    sim::testfiles::writeFile(scratch.file("memory.bin"), memory);
+    attachSimulator({"--device", "71", "--firmware", "43", "--memory", scratch.file("memory.bin")});
     open(71);
     // The activation asks the module for its firmware version first.
     ASSERT_TRUE(waitUntil([&] { return statusPanel(2) == "Sw: 4.3"; }, 30s)) << statusPanel(2).toStdString();
@@ -168,7 +127,7 @@ TEST_F(Z4Window, ReadingAModuleOverAPseudoTerminalFillsTheWidgets) {
     EXPECT_EQ(widget<QLineEdit>("riasztas")->text().toStdString(), text);
     EXPECT_EQ(widget<QComboBox>("ComboBox1")->currentIndex(), 3);
     EXPECT_TRUE(widget<QPushButton>("BitBtn1")->isEnabled());
-    EXPECT_EQ(statusPanel(0).toStdString(), simulator.slavePath());
+    EXPECT_EQ(statusPanel(0).toStdString(), simulator_.slavePath());
 }
 
 }  // namespace

@@ -47,6 +47,8 @@ private:
     static z4screen::Z4ScreenEnvironment environment(const Z4ConfiguratorOptions& options) {
         z4screen::Z4ScreenEnvironment env;
         env.setSearchCaption = options.setSearchCaption;
+        env.brandCode = options.brandCode;
+        env.startDir = options.startDir;
         return env;
     }
 

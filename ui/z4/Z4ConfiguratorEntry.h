@@ -34,6 +34,10 @@ struct Z4ConfiguratorOptions {
     Dialogs* dialogs = nullptr;
     // Form1's Label3, which some brands rename when the configurator is activated.
     std::function<void(const std::string&)> setSearchCaption;
+    // 0: the brand of this build (another one for tests of a brand's screen).
+    int brandCode = 0;
+    // Where "\custom.dat" and "\contact.txt" are looked for; empty: the start directory.
+    std::string startDir;
 };
 
 // Creates the configurator (all views are created at start, before any is shown).

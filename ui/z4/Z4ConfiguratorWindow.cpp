@@ -25,6 +25,7 @@
 
 #include "ui/ControlBinder.h"
 #include "ui/z4/DevicePicture.h"
+#include "ui/z4/Z4MenuViewWindows.h"
 #include "ui/z4/Z4Pages.h"
 #include "ui/z4/Z4Widgets.h"
 #include "z4config/ContactIdPages.h"
@@ -35,6 +36,9 @@ namespace {
 
 // During a transfer every reply changes the gauge; the window is redrawn at this pace.
 constexpr int kBusyRefreshMs = 150;
+// The window's size before the first activation scales it.
+constexpr int kDesignWidth = 1180;
+constexpr int kDesignHeight = 740;
 // Menu items that start a group of their own.
 const std::set<std::string> kSeparatorBefore = {"GSMsoftververzi1", "Modulllapotmegjelentse1", "Kilps1", "Contact1"};
 
@@ -66,12 +70,15 @@ Z4ConfiguratorWindow::Z4ConfiguratorWindow(z4screen::Z4Configurator& model, QWid
     column->addWidget(tabs_, 1);
     column->addWidget(buildCustomerPanel());
     column->addWidget(buildButtonRow());
+    column->addWidget(buildHelpBox());
     setCentralWidget(central);
     buildStatusBar();
     connectContextMenus();
     bind();
 
     model_.closeWindow = [this] { requestClose(); };
+    menuViews_ = std::make_unique<MenuViewWindows>(model_);
+    model_.openView = [this](z4screen::MenuView view) { menuViews_->open(view, this); };
     connect(&ticker_, &QTimer::timeout, this, &Z4ConfiguratorWindow::tick);
     ticker_.start(z4screen::Z4Configurator::kTickPeriodMs);
     // Coming back from another program is no activation of this one's window.
@@ -80,12 +87,18 @@ Z4ConfiguratorWindow::Z4ConfiguratorWindow(z4screen::Z4Configurator& model, QWid
         cameFromOtherProgram_ = true;
         QTimer::singleShot(0, this, [this] { cameFromOtherProgram_ = false; });
     });
-    resize(1180, 740);
+    resize(kDesignWidth, kDesignHeight + model_.targets().find("Z4Form1")->placement().heightShift);
+    sizeFromPlacements();
     sinceRefresh_.start();
     refresh();
 }
 
-Z4ConfiguratorWindow::~Z4ConfiguratorWindow() { model_.closeWindow = nullptr; }
+Z4ConfiguratorWindow::~Z4ConfiguratorWindow() {
+    model_.closeWindow = nullptr;
+    model_.openView = nullptr;
+}
+
+MenuViewWindow* Z4ConfiguratorWindow::menuView(z4screen::MenuView view) const { return menuViews_->window(view); }
 
 // --- Building ---------------------------------------------------------------------------
 
@@ -180,6 +193,29 @@ QWidget* Z4ConfiguratorWindow::buildButtonRow() {
     quit->setMinimumWidth(110);
     line->addWidget(quit);
     return row;
+}
+
+// The help box of the four-area brand, below the transfer buttons.
+QWidget* Z4ConfiguratorWindow::buildHelpBox() {
+    auto* row = new QWidget(this);
+    auto* line = new QHBoxLayout(row);
+    line->setContentsMargins(0, 0, 0, 0);
+    line->addWidget(memo("RichEdit1", row));
+    line->addStretch();
+    return row;
+}
+
+// A brand's placement names sizes for some widgets; the layouts place them, so a
+// width becomes the widget's width and a height the least height it gets.
+void Z4ConfiguratorWindow::sizeFromPlacements() {
+    for (controls::Control* control : model_.screenControls().all()) {
+        const controls::Placement& p = control->placement();
+        if (!p.width && !p.height) continue;
+        auto* widget = findChild<QWidget*>(QString::fromStdString(control->name()));
+        if (!widget) continue;
+        if (p.width) widget->setFixedWidth(*p.width + p.widthShift);
+        if (p.height) widget->setMinimumHeight(*p.height + p.heightShift);
+    }
 }
 
 void Z4ConfiguratorWindow::buildStatusBar() {

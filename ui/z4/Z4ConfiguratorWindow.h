@@ -19,6 +19,8 @@ class ControlBinder;
 namespace vardeck::ui::z4 {
 
 class DevicePicture;
+class MenuViewWindow;
+class MenuViewWindows;
 
 // The Z-4 configurator's window ("Z4Form1"): menu bar, the device picture and company
 // label, the tab pages of the editor, the customer panel, the transfer buttons with
@@ -42,6 +44,8 @@ public:
     // Widens the window, as far as the screen allows, until every shown tab fits.
     void widenForPages();
     z4screen::Z4Configurator& model() { return model_; }
+    // The window of a view of the menu bar (hidden until the menu opens it).
+    MenuViewWindow* menuView(z4screen::MenuView view) const;
 
 protected:
     bool event(QEvent* event) override;
@@ -54,6 +58,8 @@ private:
     void buildPages();
     QWidget* buildCustomerPanel();
     QWidget* buildButtonRow();
+    QWidget* buildHelpBox();
+    void sizeFromPlacements();
     void buildStatusBar();
     void connectContextMenus();
     void bind();
@@ -69,6 +75,7 @@ private:
 
     z4screen::Z4Configurator& model_;
     std::vector<std::unique_ptr<ControlBinder>> binders_;
+    std::unique_ptr<MenuViewWindows> menuViews_;
     QTabWidget* tabs_ = nullptr;
     QProgressBar* gauge_ = nullptr;
     QProgressBar* soundGauge_ = nullptr;

@@ -31,6 +31,7 @@ struct InputPageDesign {
     Row sms;
     Row call;
     std::initializer_list<Row> extras;  // further "caption: field" rows
+    const char* memo = nullptr;         // the page's help memo, if it has one
 };
 
 // A field beside its caption: a list for the ComboBox controls, else a spin edit.
@@ -76,6 +77,7 @@ QWidget* buildInputPage(const InputPageDesign& d, QWidget* parent) {
     lower->addWidget(labelledList(d.sms.first, d.sms.second, page));
     if (d.call.second) lower->addWidget(labelledList(d.call.first, d.call.second, page));
     column->addLayout(lower);
+    if (d.memo) column->addWidget(memo(d.memo, page));
     column->addStretch();
     return page;
 }
@@ -87,22 +89,22 @@ QWidget* inputPage(int input, QWidget* parent) {
         case 1:
             return buildInputPage({"TabSheet2", "Label11", {"Label13", "ComboBox1"}, "CheckBox1",
                                    {"best11", "best13", "best14", "best15", "best16", "best17"}, {"Label14", "riasztas"},
-                                   {"Label10", "SMSst1"}, {"Label12", "VOICEst1"}, {}},
+                                   {"Label10", "SMSst1"}, {"Label12", "VOICEst1"}, {}, "Memo1"},
                                   parent);
         case 2:
             return buildInputPage({"TabSheet3", "Label31", {"Label28", "ComboBox2"}, "CheckBox2",
                                    {"best21", "best23", "best24", "best25", "best26", "best27"}, {"Label15", "riasztas2"},
-                                   {"Label19", "SMSst2"}, {"Label27", "VOICEst2"}, {}},
+                                   {"Label19", "SMSst2"}, {"Label27", "VOICEst2"}, {}, "Memo2"},
                                   parent);
         case 3:
             return buildInputPage({"TabSheet4", "Label32", {"Label29", "ComboBox3"}, "CheckBox3",
                                    {"best31", "best33", "best34", "best35", "best36", "best37"}, {"Label16", "riasztas3"},
-                                   {"Label20", "SMSst3"}, {"Label21", "VOICEst3"}, {}},
+                                   {"Label20", "SMSst3"}, {"Label21", "VOICEst3"}, {}, "Memo3"},
                                   parent);
         default:
             return buildInputPage({"TabSheet5", "Label33", {"Label30", "ComboBox4"}, "CheckBox4",
                                    {"best41", "best43", "best44", "best45", "best46", "best47"}, {"Label17", "riasztas4"},
-                                   {"Label26", "SMSst4"}, {"Label22", "VOICEst4"}, {}},
+                                   {"Label26", "SMSst4"}, {"Label22", "VOICEst4"}, {}, "Memo4"},
                                   parent);
     }
 }
@@ -110,7 +112,7 @@ QWidget* inputPage(int input, QWidget* parent) {
 QWidget* tamperPage(QWidget* parent) {
     return buildInputPage({"TabSheet11", "Label42", {"Label41", "ComboBox9"}, "CheckBox9",
                            {"best91", "best93", "best95", "best96", "best97"}, {"Label40", "riasztas9"},
-                           {"Label38", "SMSst9"}, {"Label43", "VOICEst9"}, {}},
+                           {"Label38", "SMSst9"}, {"Label43", "VOICEst9"}, {}, "Memo5"},
                           parent);
 }
 

@@ -47,11 +47,7 @@ QWidget* phonePage(QWidget* parent) {
     }
     grid->setColumnStretch(2, 1);
     column->addLayout(grid);
-    auto* help = label("Memo7", page);
-    help->setWordWrap(true);
-    help->setFrameShape(QFrame::StyledPanel);
-    help->setMargin(6);
-    column->addWidget(help);
+    column->addWidget(memo("Memo7", page));
     column->addStretch();
     return page;
 }
@@ -141,6 +137,7 @@ QWidget* otherPage(QWidget* parent) {
     column->addLayout(grid);
     for (const char* box : {"CheckEgyeb3", "CheckEgyeb4", "CheckEgyeb5", "CheckEgyeb6"})
         column->addWidget(check(box, page));
+    column->addWidget(memo("Memo6", page));
 
     // The Z-CID's line gains, written on their own with "PSTN send".
     auto* gains = new QGridLayout;

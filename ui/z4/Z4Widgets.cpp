@@ -47,6 +47,16 @@ QLabel* title(const char* name, QWidget* parent) {
 
 QLabel* caption(const QString& text, QWidget* parent) { return new QLabel(text, parent); }
 
+QLabel* memo(const char* name, QWidget* parent) {
+    auto* m = named<QLabel>(name, parent);
+    m->setTextFormat(Qt::PlainText);
+    m->setWordWrap(true);
+    m->setFrameShape(QFrame::StyledPanel);
+    m->setMargin(6);
+    m->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return m;
+}
+
 QLineEdit* edit(const char* name, QWidget* parent) { return named<QLineEdit>(name, parent); }
 
 QCheckBox* check(const char* name, QWidget* parent) { return named<QCheckBox>(name, parent); }

@@ -27,6 +27,8 @@ QWidget* page(const char* name, QWidget* parent);
 QLabel* label(const char* name, QWidget* parent);
 QLabel* title(const char* name, QWidget* parent);  // a page's bold heading
 QLabel* caption(const QString& text, QWidget* parent);  // a fixed caption of no control
+// A help text: framed, wrapped, shown as plain text whatever it contains.
+QLabel* memo(const char* name, QWidget* parent);
 QLineEdit* edit(const char* name, QWidget* parent);
 QCheckBox* check(const char* name, QWidget* parent);
 QComboBox* list(const char* name, QWidget* parent);
