@@ -77,12 +77,12 @@ TEST_F(Z4Window, NoTextIsCutAtTheDefaultSize) {
             }
         }
         // Optional pictures of each page for a person to look at.
-        if (const QByteArray folder = qgetenv("VARDECK_Z4_SHOTS"); !folder.isEmpty()) {
+        if (!qEnvironmentVariableIsEmpty("VARDECK_Z4_SHOTS")) {
             for (int i = 0; i < tabs->count(); ++i) {
                 if (!tabs->isTabVisible(i)) continue;
                 tabs->setCurrentIndex(i);
                 QCoreApplication::processEvents();
-                window_->grab().save(QString("%1/%2-%3.png").arg(QString(folder)).arg(code).arg(tabs->widget(i)->objectName()));
+                saveShot(window_, QString("%1-%2").arg(code).arg(tabs->widget(i)->objectName()));
             }
         }
         entry_.reset();

@@ -47,8 +47,7 @@ QWidget* fieldRow(const Row& row, QWidget* parent) {
 }
 
 QWidget* buildInputPage(const InputPageDesign& d, QWidget* parent) {
-    QWidget* page = z4::page(d.page, parent);
-    QVBoxLayout* column = pageColumn(page);
+    auto [page, column] = scrolledPage(d.page, parent);
     if (d.title) column->addWidget(title(d.title, page));
 
     auto* form = new QGridLayout;
@@ -78,8 +77,7 @@ QWidget* buildInputPage(const InputPageDesign& d, QWidget* parent) {
     if (d.call.second) lower->addWidget(labelledList(d.call.first, d.call.second, page));
     column->addLayout(lower);
     if (d.memo) column->addWidget(memo(d.memo, page));
-    column->addStretch();
-    return page;
+    return endPage(column, page);
 }
 
 }  // namespace
@@ -138,8 +136,7 @@ QWidget* liftPage(QWidget* parent) {
 }
 
 QWidget* temperaturePage(QWidget* parent) {
-    QWidget* page = z4::page("TabSheet16", parent);
-    QVBoxLayout* column = pageColumn(page);
+    auto [page, column] = scrolledPage("TabSheet16", parent);
     column->addWidget(title("Label68", page));
 
     auto* form = new QGridLayout;
@@ -190,8 +187,7 @@ QWidget* temperaturePage(QWidget* parent) {
     lower->addWidget(labelledList("Label65", "SMSst13", page));
     lower->addWidget(labelledList("Label66", "VOICEst13", page));
     column->addLayout(lower);
-    column->addStretch();
-    return page;
+    return endPage(column, page);
 }
 
 }  // namespace vardeck::ui::z4

@@ -138,10 +138,11 @@ MenuViewWindow::MenuViewWindow(const char* name, controls::ControlRegistry& regi
 MenuViewWindow::~MenuViewWindow() = default;
 
 void MenuViewWindow::bind(std::map<std::string, std::function<void()>> actions) {
-    binder_ = std::make_unique<ControlBinder>(registry_, this, [this, actions = std::move(actions)](const std::string& name) {
+    auto run = [this, actions = std::move(actions)](const std::string& name) {
         if (auto it = actions.find(name); it != actions.end()) it->second();
         refresh();
-    });
+    };
+    binder_ = std::make_unique<ControlBinder>(registry_, this, std::move(run));
 }
 
 void MenuViewWindow::refresh() {

@@ -30,8 +30,7 @@ QHBoxLayout* row(std::initializer_list<QWidget*> widgets) {
 }  // namespace
 
 QWidget* phonePage(QWidget* parent) {
-    QWidget* page = z4::page("TabSheet1", parent);
-    QVBoxLayout* column = pageColumn(page);
+    auto [page, column] = scrolledPage("TabSheet1", parent);
     column->addWidget(title("Label1", page));
     auto* grid = new QGridLayout;
     for (int i = 0; i < 8; ++i) {
@@ -48,15 +47,13 @@ QWidget* phonePage(QWidget* parent) {
     grid->setColumnStretch(2, 1);
     column->addLayout(grid);
     column->addWidget(memo("Memo7", page));
-    column->addStretch();
-    return page;
+    return endPage(column, page);
 }
 
 QWidget* placeholderPage(const char* name, QWidget* parent) { return page(name, parent); }
 
 QWidget* outputPage(QWidget* parent) {
-    QWidget* page = z4::page("TabSheet10", parent);
-    QVBoxLayout* column = pageColumn(page);
+    auto [page, column] = scrolledPage("TabSheet10", parent);
     struct Output {
         const char *title, *mode, *timeLabel, *time, *unit;
         std::initializer_list<const char*> boxes;
@@ -79,13 +76,11 @@ QWidget* outputPage(QWidget* parent) {
     auto* note = label("Label82", page);
     note->setWordWrap(true);
     column->addWidget(note);
-    column->addStretch();
-    return page;
+    return endPage(column, page);
 }
 
 QWidget* lifeSignalPage(QWidget* parent) {
-    QWidget* page = z4::page("TabSheet13", parent);
-    QVBoxLayout* column = pageColumn(page);
+    auto [page, column] = scrolledPage("TabSheet13", parent);
     column->addWidget(check("CheckBox11", page));
     auto* grid = new QGridLayout;
     grid->setContentsMargins(16, 0, 0, 0);
@@ -102,13 +97,11 @@ QWidget* lifeSignalPage(QWidget* parent) {
     column->addLayout(text);
     column->addLayout(row({labelledList("Label52", "SMSst11", page)}));
     column->addLayout(row({button("Button16", page)}));
-    column->addStretch();
-    return page;
+    return endPage(column, page);
 }
 
 QWidget* otherPage(QWidget* parent) {
-    QWidget* page = z4::page("TabSheet14", parent);
-    QVBoxLayout* column = pageColumn(page);
+    auto [page, column] = scrolledPage("TabSheet14", parent);
     column->addWidget(check("CheckEgyeb1", page));
     auto* grid = new QGridLayout;
     int r = 0;
@@ -150,13 +143,11 @@ QWidget* otherPage(QWidget* parent) {
     gains->addWidget(button("Button5", page), 0, 4);
     gains->setColumnStretch(5, 1);
     column->addLayout(gains);
-    column->addStretch();
-    return page;
+    return endPage(column, page);
 }
 
 QWidget* callerIdPage(QWidget* parent) {
-    QWidget* page = z4::page("TabSheet15", parent);
-    QVBoxLayout* column = pageColumn(page);
+    auto [page, column] = scrolledPage("TabSheet15", parent);
     column->addWidget(check("CheckEgyeb2_1", page));
     auto* body = new QHBoxLayout;
     QTableWidget* book = grid("StringGrid1", page);
@@ -173,17 +164,14 @@ QWidget* callerIdPage(QWidget* parent) {
 }
 
 QWidget* gpsPage(QWidget* parent) {
-    QWidget* page = z4::page("TabSheet17", parent);
-    QVBoxLayout* column = pageColumn(page);
+    auto [page, column] = scrolledPage("TabSheet17", parent);
     column->addWidget(check("GPSbit0", page));
     column->addWidget(check("GPSbit1", page));
-    column->addStretch();
-    return page;
+    return endPage(column, page);
 }
 
 QWidget* gprsPage(QWidget* parent) {
-    QWidget* page = z4::page("TabSheet20", parent);
-    QVBoxLayout* column = pageColumn(page);
+    auto [page, column] = scrolledPage("TabSheet20", parent);
     auto* grid = new QGridLayout;
     grid->addWidget(label("Label88", page), 0, 0);
     grid->addLayout(row({spin("SpinEdit10", page)}), 0, 1);
@@ -194,8 +182,7 @@ QWidget* gprsPage(QWidget* parent) {
     grid->addWidget(edit("Edit11", page), 3, 1);
     grid->setColumnStretch(1, 1);
     column->addLayout(grid);
-    column->addStretch();
-    return page;
+    return endPage(column, page);
 }
 
 }  // namespace vardeck::ui::z4

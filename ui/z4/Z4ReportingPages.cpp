@@ -41,11 +41,16 @@ void setColumnWidths(QTableWidget* table, const std::array<int, 2>& widths) {
     for (int c = 0; c < 2; ++c) table->setColumnWidth(c, widths[c]);
 }
 
+// A caption and its field on the next row of a form grid.
+void addRow(QGridLayout* grid, int& row, QWidget* caption, QWidget* field, int columns = 1) {
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(field, row++, 1, 1, columns);
+}
+
 }  // namespace
 
 QWidget* cidSmsPage(QWidget* parent) {
-    QWidget* page = z4::page("TabSheet21", parent);
-    QVBoxLayout* column = pageColumn(page);
+    auto [page, column] = scrolledPage("TabSheet21", parent);
     auto* body = new QHBoxLayout;
     QTableWidget* zones = grid("StringGrid2", page);
     zones->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -72,13 +77,11 @@ QWidget* cidSmsPage(QWidget* parent) {
 }
 
 QWidget* remoteMonitoringPage(QWidget* parent) {
-    QWidget* page = z4::page("TabSheet24", parent);
-    QVBoxLayout* column = pageColumn(page);
+    auto [page, column] = scrolledPage("TabSheet24", parent);
     const auto captions = z4config::remoteMonitoringCaptions();
     auto* grid = new QGridLayout;
     int r = 0;
-    grid->addWidget(caption(captionOf(captions, "CIDUGYFEL"), page), r, 0);
-    grid->addWidget(shortEdit("CIDUGYFEL", page, 4), r++, 1);
+    addRow(grid, r, caption(captionOf(captions, "CIDUGYFEL"), page), shortEdit("CIDUGYFEL", page, 4));
     grid->addWidget(caption("Eseménykód", page), r, 1);
     grid->addWidget(caption("Zóna", page), r++, 2);
     const char* reports[][2] = {{"CIDbe1", "ZONAbe1"}, {"CIDbe2", "ZONAbe2"},       {"CIDbe3", "ZONAbe3"},
@@ -91,25 +94,18 @@ QWidget* remoteMonitoringPage(QWidget* parent) {
     grid->addWidget(label("Label138", page), r, 0);
     grid->addWidget(shortEdit("CIDelet", page, 3), r, 1);
     grid->addWidget(check("ELETcid", page), r++, 2);
-    grid->addWidget(label("Label129", page), r, 0);
-    grid->addWidget(spin("SpinEdit17", page), r++, 1);
-    for (const char* phone : {"TAV1", "TAV2"}) {
-        grid->addWidget(caption(captionOf(captions, phone), page), r, 0);
-        grid->addWidget(edit(phone, page), r++, 1, 1, 2);
-    }
-    for (const char* level : {"ComboBox17", "ComboBox16"}) {
-        grid->addWidget(caption(captionOf(captions, level), page), r, 0);
-        grid->addWidget(list(level, page), r++, 1);
-    }
+    addRow(grid, r, label("Label129", page), spin("SpinEdit17", page));
+    for (const char* phone : {"TAV1", "TAV2"})
+        addRow(grid, r, caption(captionOf(captions, phone), page), edit(phone, page), 2);
+    for (const char* level : {"ComboBox17", "ComboBox16"})
+        addRow(grid, r, caption(captionOf(captions, level), page), list(level, page));
     grid->setColumnStretch(3, 1);
     column->addLayout(grid);
-    column->addStretch();
-    return page;
+    return endPage(column, page);
 }
 
 QWidget* openClosePage(QWidget* parent) {
-    QWidget* page = z4::page("TabSheet27", parent);
-    QVBoxLayout* column = pageColumn(page);
+    auto [page, column] = scrolledPage("TabSheet27", parent);
     const auto captions = z4config::openCloseCaptions();
     auto* lists = new QHBoxLayout;
     for (const char* name : {"SMSst16", "SMSst17"}) {
@@ -124,19 +120,15 @@ QWidget* openClosePage(QWidget* parent) {
     column->addLayout(lists);
     auto* texts = new QGridLayout;
     int r = 0;
-    for (const char* name : {"Edit17", "Edit18"}) {
-        texts->addWidget(caption(captionOf(captions, name), page), r, 0);
-        texts->addWidget(edit(name, page), r++, 1);
-    }
+    for (const char* name : {"Edit17", "Edit18"})
+        addRow(texts, r, caption(captionOf(captions, name), page), edit(name, page));
     texts->setColumnStretch(1, 1);
     column->addLayout(texts);
-    column->addStretch();
-    return page;
+    return endPage(column, page);
 }
 
 QWidget* soundPage(QWidget* parent) {
-    QWidget* page = z4::page("TabSheet22", parent);
-    QVBoxLayout* column = pageColumn(page);
+    auto [page, column] = scrolledPage("TabSheet22", parent);
     column->addWidget(label("Label97", page));
     auto* grid = new QGridLayout;
     const char* soundSlots[][3] = {{"Label92", "Edit9", "Button8"},
@@ -156,8 +148,7 @@ QWidget* soundPage(QWidget* parent) {
     production->addStretch();
     column->addLayout(production);
     column->addWidget(gauge("Gauge1", page));
-    column->addStretch();
-    return page;
+    return endPage(column, page);
 }
 
 }  // namespace vardeck::ui::z4

@@ -119,7 +119,8 @@ QWidget* labelledList(const char* labelName, const char* listName, QWidget* pare
     return box;
 }
 
-QVBoxLayout* pageColumn(QWidget* page) {
+ScrolledPage scrolledPage(const char* name, QWidget* parent) {
+    QWidget* page = named<QWidget>(name, parent);
     auto* outer = new QVBoxLayout(page);
     outer->setContentsMargins(0, 0, 0, 0);
     auto* scroll = new QScrollArea(page);
@@ -131,7 +132,12 @@ QVBoxLayout* pageColumn(QWidget* page) {
     outer->addWidget(scroll);
     auto* column = new QVBoxLayout(content);
     column->setContentsMargins(10, 8, 10, 8);
-    return column;
+    return {page, column};
+}
+
+QWidget* endPage(QVBoxLayout* column, QWidget* page) {
+    column->addStretch();
+    return page;
 }
 
 }  // namespace vardeck::ui::z4

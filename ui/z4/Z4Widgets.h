@@ -42,7 +42,14 @@ QGroupBox* radioGroup(const char* name, int count, QWidget* parent);
 
 // A caption above a recipient list, both in one column.
 QWidget* labelledList(const char* labelName, const char* listName, QWidget* parent);
-// A page's content: a scrollable column so that nothing is cut at small sizes.
-QVBoxLayout* pageColumn(QWidget* page);
+// A tab page named after its page control, its content in a scrollable column so
+// that nothing is cut at small sizes.
+struct ScrolledPage {
+    QWidget* page;
+    QVBoxLayout* column;
+};
+ScrolledPage scrolledPage(const char* name, QWidget* parent);
+// Ends the column with a stretch, so the content keeps to the top; gives the page.
+QWidget* endPage(QVBoxLayout* column, QWidget* page);
 
 }  // namespace vardeck::ui::z4
