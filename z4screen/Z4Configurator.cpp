@@ -3,6 +3,7 @@
 #include "z4screen/Z4Configurator.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "serial/CommChannel.h"
 #include "shell/Brand.h"
@@ -42,12 +43,11 @@ Z4Configurator::Z4Configurator(CommChannel& channel, Dialogs& dialogs, Z4ScreenE
       populated_(populate(screen_, menus_)),
       targets_(editor_, screen_, menus_),
       profiles_(editor_, image_,
-                z4config::ProfileEnvironment{&dialogs_,
-                                             [this](const std::string& key) { return catalogue_.text(key); },
+                z4config::ProfileEnvironment{&dialogs_, messageLookup(),
                                              brandSettings(brandInfo(brand_).brandKey), startDirPath("\\custom.dat"),
                                              brand_, brandInfo(brand_).programTitle}),
       views_(brand_, brandSettings(brandInfo(brand_).brandKey)) {
-    editor_.attachDialogs(&dialogs_, [this](const std::string& key) { return catalogue_.text(key); });
+    editor_.attachDialogs(&dialogs_, messageLookup());
 
     TransferEnvironment te;
     te.portName = [this] { return ReadSetting(brandKey(), "comport"); };
@@ -181,8 +181,7 @@ void Z4Configurator::showMenuView(MenuView view) {
         case MenuView::Wiring: views_.wiring.activate(deviceType(), brand_); break;
         case MenuView::InstallerDescription: views_.installer.activate(deviceType()); break;
         case MenuView::Contact:
-            views_.contact.activate(startDirPath("\\contact.txt"), brandPicture(),
-                                    [this](const std::string& key) { return catalogue_.text(key); });
+            views_.contact.activate(startDirPath("\\contact.txt"), brandPicture(), messageLookup());
             break;
         case MenuView::WindowSize: {
             z4config::WindowSizeView& sizes = views_.windowSize;
@@ -202,8 +201,12 @@ void Z4Configurator::showMenuView(MenuView view) {
 }
 
 void Z4Configurator::windowSizeConfirmed() {
-    views_.windowSize.confirm(dialogs_, [this](const std::string& key) { return catalogue_.text(key); });
+    views_.windowSize.confirm(dialogs_, messageLookup());
     changed();
+}
+
+z4config::MessageLookup Z4Configurator::messageLookup() const {
+    return [this](const std::string& key) { return catalogue_.text(key); };
 }
 
 std::string Z4Configurator::startDirPath(const std::string& backslashName) const {
@@ -213,9 +216,13 @@ std::string Z4Configurator::startDirPath(const std::string& backslashName) const
     return env_.startDir + name;
 }
 
+// Brand 50's own logo when the start directory has one, as on the search view.
 std::string Z4Configurator::brandPicture() const {
     if (env_.brandPicture) return env_.brandPicture();
-    return brand_ == 50 ? startDirPath("\\logo.jpg") : std::string("logo");
+    if (brand_ != 50) return "logo";
+    const std::string logo = startDirPath("\\logo.jpg");
+    std::error_code ec;
+    return std::filesystem::is_regular_file(logo, ec) ? logo : std::string("fallback");
 }
 
 void Z4Configurator::leave() {

@@ -29,7 +29,8 @@ struct Z4ScreenEnvironment {
     // Form1's Label3, which some brands set when the configurator is activated.
     std::function<void(const std::string&)> setSearchCaption;
     // The brand picture the search view holds (the contact view shows it); none: the
-    // start directory's "\logo.jpg" for brand 50, the program's logo for the others.
+    // start directory's "\logo.jpg" for brand 50 (the fallback picture when there is
+    // none), the program's logo for the others.
     std::function<std::string()> brandPicture;
     // Where "\custom.dat" and "\contact.txt" are looked for; empty: the start directory.
     std::string startDir;
@@ -142,6 +143,8 @@ private:
     void leave();
     void keepNotYetAvailableDisabled();
     void showMenuView(MenuView view);
+    // The current language's text of a message, for the parts that show messages.
+    z4config::MessageLookup messageLookup() const;
     std::string startDirPath(const std::string& backslashName) const;
     std::string brandPicture() const;
     std::string brandKey() const;

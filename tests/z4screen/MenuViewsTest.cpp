@@ -59,12 +59,14 @@ TEST(MenuViews, TheContactViewShowsTheStartDirectorysFileEachTimeItOpens) {
     rig.screen.menuClicked("Contact1");  // no file: an empty area, no message
     EXPECT_EQ(contact.Memo1.caption(), "");
     EXPECT_TRUE(rig.dialogs.messages.empty());
-    EXPECT_EQ(contact.Image1.picture(), dir.file("logo.jpg"));
+    EXPECT_EQ(contact.Image1.picture(), "fallback");
 
     const std::string text = "Ostera Kft.\r\nTel: +36 1 234 5678\r\n";
     sim::testfiles::writeFile(dir.file("contact.txt"), sim::Bytes(text.begin(), text.end()));
+    sim::testfiles::writeFile(dir.file("logo.jpg"), sim::Bytes{0xFF, 0xD8});
     rig.screen.menuClicked("Contact1");
     EXPECT_EQ(contact.Memo1.caption(), "Ostera Kft.\nTel: +36 1 234 5678\n");
+    EXPECT_EQ(contact.Image1.picture(), dir.file("logo.jpg"));
     EXPECT_EQ(views.opened.size(), 2u);
 }
 
