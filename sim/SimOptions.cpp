@@ -39,6 +39,7 @@ std::string knownCodesText() {
 std::string simUsage() {
     return "usage: vardeck-sim --device CODE [--firmware N] [--memory FILE] [--link PATH] [--pace]\n"
            "                   [--drop P] [--corrupt P] [--noise P] [--delay-ms N] [--seed S] [--verbose]\n"
+           "                   [--exit-with-parent]\n"
            "Simulates a device behind a pseudo-terminal and prints the terminal's path first.\n"
            "  --device CODE   device type code: " + knownCodesText() + "\n"
            "  --firmware N    firmware version in tenths of the Z-4 family (default 43)\n"
@@ -48,7 +49,8 @@ std::string simUsage() {
            "  --drop P, --corrupt P, --noise P   probability (0 to 1) per reply\n"
            "  --delay-ms N    delay every reply by N ms\n"
            "  --seed S        seed of the faults, for a reproducible run\n"
-           "  --verbose       log frames received and sent on standard error\n";
+           "  --verbose       log frames received and sent on standard error\n"
+           "  --exit-with-parent   end (as on SIGTERM) when the program that started this one ends\n";
 }
 
 std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& args, std::string& error) {
@@ -114,6 +116,8 @@ std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& args, 
             options.pace = true;
         } else if (arg == "--verbose") {
             options.verbose = true;
+        } else if (arg == "--exit-with-parent") {
+            options.exitWithParent = true;
         } else if (arg == "--drop") {
             if (!probability(options.faults.drop)) return std::nullopt;
         } else if (arg == "--corrupt") {

@@ -17,6 +17,7 @@ struct SimOptions {
     std::string linkPath;
     bool pace = false;
     bool verbose = false;
+    bool exitWithParent = false;  // SIGTERM when the parent process ends (test harnesses)
     bool help = false;
     bool seedGiven = false;
     FaultSettings faults;

@@ -53,6 +53,8 @@ bool SimProcess::start(const std::string& program, const std::vector<std::string
 
     std::vector<std::string> argStrings{program};
     argStrings.insert(argStrings.end(), args.begin(), args.end());
+    // A harness that dies never leaves its simulator behind.
+    argStrings.push_back("--exit-with-parent");
     std::vector<char*> argv;
     for (std::string& a : argStrings) argv.push_back(a.data());
     argv.push_back(nullptr);

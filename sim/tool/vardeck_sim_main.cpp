@@ -6,10 +6,14 @@
 #include "sim/PtyRunner.h"
 #include "sim/SimOptions.h"
 
+#include <csignal>
 #include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
+
+#include <sys/prctl.h>
+#include <unistd.h>
 
 using namespace vardeck::sim;
 
@@ -47,6 +51,13 @@ int main(int argc, char** argv) {
     PtyRunner runner(endpoint, PtyOptions{options->pace, options->verbose, options->linkPath});
     if (!runner.open(error)) return fail(error);
     runner.stopOnSignals();
+    if (options->exitWithParent) {
+        // A test that dies without stopping its simulator must not leave it running
+        // (holding the test runner's output pipe open).
+        const pid_t parent = getppid();
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (getppid() != parent) std::raise(SIGTERM);
+    }
 
     std::printf("%s\n", runner.slavePath().c_str());
     std::fflush(stdout);

@@ -11,6 +11,10 @@
 #include <bit>
 #include <csignal>
 #include <filesystem>
+#include <thread>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace vardeck::sim;
 using namespace std::chrono_literals;
@@ -143,4 +147,26 @@ TEST_F(SimProgram, FaultOptionsReachTheReplies) {
     for (std::size_t i = 0; i < 6; ++i) flipped += std::popcount(static_cast<unsigned>(got[i] ^ clean[i]));
     EXPECT_EQ(flipped, 1);
     EXPECT_EQ(sim.stop(SIGTERM, kDeadline), 0);
+}
+
+// A harness that dies without stopping its simulator must not leave it running:
+// the simulator ends in order (its link goes away) when its parent ends.
+TEST_F(SimProgram, EndsInOrderWhenTheProgramThatStartedItDies) {
+    const std::filesystem::path link = dir.file("ttyOrphan");
+    const pid_t harness = fork();
+    ASSERT_GE(harness, 0);
+    if (harness == 0) {
+        SimProcess sim;
+        std::string error;
+        const bool started = sim.start(VARDECK_SIM_PATH, {"--device", "71", "--link", link.string()}, kDeadline, error);
+        _exit(started ? 0 : 1);  // no destructor: the simulator is not stopped
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(harness, &status, 0), harness);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (std::filesystem::exists(std::filesystem::symlink_status(link)) && std::chrono::steady_clock::now() < until) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(link)));
 }
