@@ -215,7 +215,6 @@ TransferSession::Options sessionOptions(const Args& a) {
     o.port = *a.port;
     o.deviceType = *a.type;
     o.company = a.company;
-    o.brandCode = brandCode();
     return o;
 }
 

@@ -46,7 +46,6 @@ struct TransferEnvironment {
     std::function<bool()> channelReleased;
     // Message catalogue lookup; no function: the Hungarian texts.
     std::function<std::string(TransferText)> text;
-    int brandCode = 1;
 };
 
 // The progress gauge as the engine last set it.

@@ -69,7 +69,6 @@ TransferSession::TransferSession(Options options)
     TransferEnvironment env;
     env.portName = [this] { return options_.port; };
     env.clock = options_.clock;
-    env.brandCode = options_.brandCode;
     engine_ = std::make_unique<TransferEngine>(*channel_, image_, listener_, std::move(env));
     engine_->setDeviceType(options_.deviceType);
     engine_->setCompanyFlag(options_.company);

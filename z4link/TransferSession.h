@@ -23,7 +23,6 @@ public:
         int deviceType = 71;  // as the device search would hand it over
         int tickPeriodMs = TransferEngine::kTickPeriodMs;
         bool company = false;
-        int brandCode = 1;
         std::function<ModuleClockTime()> clock;  // none: the PC clock
     };
 

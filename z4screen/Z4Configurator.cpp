@@ -54,7 +54,6 @@ Z4Configurator::Z4Configurator(CommChannel& channel, Dialogs& dialogs, Z4ScreenE
     te.clock = env_.clock;
     te.channelReleased = [this] { return released_; };
     te.text = [this](TransferText id) { return catalogue_.text(hungarianTransferText(id)); };
-    te.brandCode = brand_;
     TransferListener& listener = *this;
     engine_ = std::make_unique<TransferEngine>(channel, image_, listener, std::move(te));
     // Every reply may change what the window shows.

@@ -52,7 +52,7 @@ protected:
     TransferEngine engine{channel, image, listener,
                           TransferEnvironment{[this] { return port; },
                                               [] { return ModuleClockTime{2025, 1, 2, 3, 4, 5}; },
-                                              [this] { return released; }, nullptr, 1}};
+                                              [this] { return released; }, nullptr}};
 };
 
 TEST_F(ScriptedEngine, PortOpensOnTheFirstTickOfAnOperationAndClosesOneCountdownAfterIt) {
