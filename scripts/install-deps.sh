@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libqt6charts6-dev libgl1-mesa-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-charts-dev libgl1-mesa-dev
   libjpeg62-turbo-dev
   libgtest-dev googletest libgmock-dev
 )
