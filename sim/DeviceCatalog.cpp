@@ -22,7 +22,9 @@ bool isKnownDeviceCode(int code) {
 
 std::unique_ptr<DeviceModel> makeDeviceModel(int code, const ModelOptions& options) {
     if (Z4FamilyModel::isFamilyCode(code)) {
-        return std::make_unique<Z4FamilyModel>(code, options.firmware, options.z4Timing);
+        auto model = std::make_unique<Z4FamilyModel>(code, options.firmware, options.z4Timing);
+        model->setDiagnostics(options.z4Diagnostics);
+        return model;
     }
     switch (code) {
         case GprsModuleModel::kTypeCode: return std::make_unique<GprsModuleModel>();

@@ -12,6 +12,8 @@ struct ModelOptions {
     int firmware = Z4FamilyModel::kDefaultFirmware;
     // Restart and payload times of the Z-4 family.
     Z4Timing z4Timing;
+    // Status bytes, live status, event log, history and monitor text of the Z-4 family.
+    Z4Diagnostics z4Diagnostics;
 };
 
 // The device type codes a model exists for, in ascending order.

@@ -72,6 +72,11 @@ void DeviceModel::send(Bytes bytes, SimTime after) {
     emissions_.push_back(Emission{now_ + after, std::move(bytes)});
 }
 
+void DeviceModel::sendAt(SimTime due, Bytes bytes) {
+    if (bytes.empty()) return;
+    emissions_.push_back(Emission{due, std::move(bytes)});
+}
+
 void DeviceModel::sendFrame(uint8_t b0, uint8_t b1, uint8_t b2, uint8_t b3, SimTime after) {
     const Frame frame = makeFrame(b0, b1, b2, b3);
     send(Bytes(frame.begin(), frame.end()), after);

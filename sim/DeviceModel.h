@@ -96,6 +96,9 @@ protected:
 
     // Queues bytes to send `after` the current time.
     void send(Bytes bytes, SimTime after = SimTime{0});
+    // Queues bytes that were due at `due`, which may lie before the current time
+    // (output a model produces on its own while time passed in one step).
+    void sendAt(SimTime due, Bytes bytes);
     void sendFrame(uint8_t b0, uint8_t b1, uint8_t b2, uint8_t b3, SimTime after = SimTime{0});
     // The next `count` bytes are a payload for `handler`, not frames. When they
     // have not all arrived by now + timeout, what came is dropped and frame

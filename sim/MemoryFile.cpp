@@ -69,4 +69,33 @@ bool saveMemoryFile(const std::string& path, std::span<const uint8_t> memory, st
     return true;
 }
 
+bool readDataFile(const std::string& path, std::size_t maxSize, const std::string& what,
+                  std::vector<uint8_t>& content, std::string& error) {
+    std::error_code ec;
+    if (std::filesystem::status(path, ec).type() != std::filesystem::file_type::regular) {
+        error = what + " " + path + " is missing or not a regular file";
+        return false;
+    }
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = describeErrno("cannot open " + what, path);
+        return false;
+    }
+    // One byte more than allowed tells a too-long file from one that fits exactly.
+    std::string bytes(maxSize + 1, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) {
+        error = "cannot read " + what + " " + path;
+        return false;
+    }
+    const auto got = static_cast<std::size_t>(in.gcount());
+    if (got > maxSize) {
+        error = what + " " + path + " is longer than " + std::to_string(maxSize) + " bytes";
+        return false;
+    }
+    content.assign(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(got));
+    return true;
+}
+
 }  // namespace vardeck::sim

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace vardeck::sim {
 
@@ -16,5 +17,11 @@ bool loadMemoryFile(const std::string& path, std::span<uint8_t> memory, std::str
 // Writes all of `memory` to the file, through a temporary file renamed over it,
 // so that an interrupted save never leaves a half-written memory behind.
 bool saveMemoryFile(const std::string& path, std::span<const uint8_t> memory, std::string& error);
+
+// Reads a whole data file of at most `maxSize` bytes into `content`. A missing,
+// unreadable or longer file is refused with a message in `error` that names it
+// as `what` ("event log file").
+bool readDataFile(const std::string& path, std::size_t maxSize, const std::string& what,
+                  std::vector<uint8_t>& content, std::string& error);
 
 }  // namespace vardeck::sim

@@ -1,6 +1,8 @@
 #include "sim/SimOptions.h"
 
 #include "sim/DeviceCatalog.h"
+#include "sim/MemoryFile.h"
+#include "sim/Z4DiagnosticData.h"
 
 #include <charconv>
 #include <cmath>
@@ -28,6 +30,25 @@ std::optional<double> parseProbability(const std::string& text) {
     }
 }
 
+// "0100001A" -> 01 00 00 1A; nothing for an odd count or a non-hex digit.
+std::optional<std::vector<uint8_t>> parseHexBytes(const std::string& text) {
+    if (text.size() % 2 != 0) return std::nullopt;
+    auto digit = [](char c) -> int {
+        if (c >= '0' && c <= '9') return c - '0';
+        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+        return -1;
+    };
+    std::vector<uint8_t> bytes;
+    for (std::size_t i = 0; i < text.size(); i += 2) {
+        const int high = digit(text[i]);
+        const int low = digit(text[i + 1]);
+        if (high < 0 || low < 0) return std::nullopt;
+        bytes.push_back(static_cast<uint8_t>(high << 4 | low));
+    }
+    return bytes;
+}
+
 std::string knownCodesText() {
     std::string text;
     for (int code : knownDeviceCodes()) text += (text.empty() ? "" : ", ") + std::to_string(code);
@@ -50,7 +71,23 @@ std::string simUsage() {
            "  --delay-ms N    delay every reply by N ms\n"
            "  --seed S        seed of the faults, for a reproducible run\n"
            "  --verbose       log frames received and sent on standard error\n"
-           "  --exit-with-parent   end (as on SIGTERM) when the program that started this one ends\n";
+           "  --exit-with-parent   end (as on SIGTERM) when the program that started this one ends\n"
+           "Diagnostic data of the Z-4 family (codes 70, 71, 80, 90, 100):\n"
+           "  --status HEX    status bytes from address 512, up to 32 bytes as hex digits\n"
+           "                  (e.g. 0101001A80); the rest keep a healthy module's values\n"
+           "  --status-live   the status moves once a second of simulated time: the signal\n"
+           "                  wanders within 0-31 (by --seed, a fixed one without it), the GSM\n"
+           "                  clock (bytes 5-8, hhmm) runs on, input 1 toggles every 5 s\n"
+           "  --eventlog FILE event log: 64-byte records, record 1 first (at most 64 KiB);\n"
+           "                  default nine built-in records. A record number beyond the log\n"
+           "                  (or 0) reads as an empty record: 64 bytes FF and their sum\n"
+           "  --history FILE  the 4096-byte signal history; default 1024 samples in bytes\n"
+           "                  0-1023, the rest FF (configuration bytes 90 = 31 and 91 = 31\n"
+           "                  start the chart at the newest sample)\n"
+           "  --monitor-text FILE   the text monitor mode streams (at most 1 MiB); default a\n"
+           "                  few GSM modem lines. It leaves at 9600 bit/s in pieces of up to\n"
+           "                  16 bytes and starts again 1 s after its end, until the leave frame\n"
+           "                  or a restart\n";
 }
 
 std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& args, std::string& error) {
@@ -112,6 +149,26 @@ std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& args, 
                 return std::nullopt;
             }
             (arg == "--memory" ? options.memoryFile : options.linkPath) = *text;
+        } else if (arg == "--status") {
+            const std::string* text = value();
+            if (!text) return std::nullopt;
+            auto bytes = parseHexBytes(*text);
+            if (!bytes || bytes->empty() || bytes->size() > kZ4StatusBlockMaxSize) {
+                error = "--status takes 1 to 32 bytes as pairs of hex digits, not '" + *text + "'";
+                return std::nullopt;
+            }
+            options.statusBytes = std::move(*bytes);
+        } else if (arg == "--status-live") {
+            options.statusLive = true;
+        } else if (arg == "--eventlog" || arg == "--history" || arg == "--monitor-text") {
+            const std::string* text = value();
+            if (!text) return std::nullopt;
+            if (text->empty()) {
+                error = arg + " needs a path";
+                return std::nullopt;
+            }
+            (arg == "--eventlog" ? options.eventLogFile
+                                 : arg == "--history" ? options.historyFile : options.monitorTextFile) = *text;
         } else if (arg == "--pace") {
             options.pace = true;
         } else if (arg == "--verbose") {
@@ -142,7 +199,52 @@ std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& args, 
         error = "--device CODE is required";
         return std::nullopt;
     }
+    const bool z4Data = !options.statusBytes.empty() || options.statusLive || !options.eventLogFile.empty() ||
+                        !options.historyFile.empty() || !options.monitorTextFile.empty();
+    if (z4Data && !options.help && !Z4FamilyModel::isFamilyCode(options.device)) {
+        error = "--status, --status-live, --eventlog, --history and --monitor-text are for the Z-4 family "
+                "(70, 71, 80, 90, 100), not device " + std::to_string(options.device);
+        return std::nullopt;
+    }
     return options;
+}
+
+std::optional<ModelOptions> makeModelOptions(const SimOptions& options, std::string& error) {
+    ModelOptions model;
+    model.firmware = options.firmware;
+    Z4Diagnostics& z4 = model.z4Diagnostics;
+    z4.statusBlock = options.statusBytes;
+    z4.liveStatus = options.statusLive;
+    // Without --seed the wander is still the same on every run.
+    z4.liveSeed = options.seedGiven ? options.faults.seed : 1;
+    if (!options.eventLogFile.empty()) {
+        Bytes log;
+        if (!readDataFile(options.eventLogFile, kZ4EventLogMaxSize, "event log file", log, error)) return std::nullopt;
+        if (log.size() % kZ4EventRecordSize != 0) {
+            error = "event log file " + options.eventLogFile + " is " + std::to_string(log.size()) +
+                    " bytes, not a whole number of 64-byte records";
+            return std::nullopt;
+        }
+        z4.eventLog = std::move(log);
+    }
+    if (!options.historyFile.empty()) {
+        Bytes history;
+        if (!readDataFile(options.historyFile, kZ4HistorySize, "history file", history, error)) return std::nullopt;
+        if (history.size() != kZ4HistorySize) {
+            error = "history file " + options.historyFile + " is " + std::to_string(history.size()) +
+                    " bytes, not 4096";
+            return std::nullopt;
+        }
+        z4.history = std::move(history);
+    }
+    if (!options.monitorTextFile.empty()) {
+        Bytes text;
+        if (!readDataFile(options.monitorTextFile, kZ4MonitorTextMaxSize, "monitor text file", text, error)) {
+            return std::nullopt;
+        }
+        z4.monitorText = std::move(text);
+    }
+    return model;
 }
 
 }  // namespace vardeck::sim

@@ -1,4 +1,5 @@
 #pragma once
+#include "sim/DeviceCatalog.h"
 #include "sim/FaultInjector.h"
 
 #include <optional>
@@ -10,6 +11,8 @@ namespace vardeck::sim {
 // The command line of vardeck-sim:
 //   vardeck-sim --device CODE [--firmware N] [--memory FILE] [--link PATH] [--pace]
 //               [--drop P] [--corrupt P] [--noise P] [--delay-ms N] [--seed S] [--verbose]
+//               [--status HEX] [--status-live] [--eventlog FILE] [--history FILE]
+//               [--monitor-text FILE]
 struct SimOptions {
     int device = 0;
     int firmware = 43;
@@ -21,6 +24,12 @@ struct SimOptions {
     bool help = false;
     bool seedGiven = false;
     FaultSettings faults;
+    // The Z-4 family's diagnostic data (the files are read by makeModelOptions()).
+    std::vector<uint8_t> statusBytes;  // from status address 512, at most 32
+    bool statusLive = false;
+    std::string eventLogFile;
+    std::string historyFile;
+    std::string monitorTextFile;
 };
 
 // Exit status for a command line that cannot be used.
@@ -30,5 +39,9 @@ std::string simUsage();
 // Parses the arguments after the program name. On a mistake returns nothing and
 // puts a one-line explanation in `error`.
 std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& args, std::string& error);
+// The model's options from the command line, with the data files read and
+// checked. On a file that cannot be used returns nothing with a one-line `error`
+// (a usage error: kUsageExitCode).
+std::optional<ModelOptions> makeModelOptions(const SimOptions& options, std::string& error);
 
 }  // namespace vardeck::sim

@@ -50,7 +50,8 @@ void Z4FamilyModel::storeLargeBlock(uint8_t expectedSum, std::size_t offset, boo
 
 bool Z4FamilyModel::handleSmallBlockRead(const Frame& frame) {
     // The same command with P3 set reads a signal-history record, not a block.
-    if (typeCode() != kContactIdModelCode || frame[3] != 0) return false;
+    if (frame[3] != 0) return handleHistoryRead(frame);
+    if (typeCode() != kContactIdModelCode) return false;
     const uint8_t block = frame[2];
     const uint8_t* data = memory().data() + kSmallBlock * block;
     const Frame header = makeFrame(kAck, z4cmd::kReadSmallBlock, block, 0x00);

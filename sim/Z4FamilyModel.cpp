@@ -17,7 +17,10 @@ bool samePayload(const Frame& a, const Frame& b) { return std::equal(a.begin(), 
 }  // namespace
 
 Z4FamilyModel::Z4FamilyModel(int typeCode, int firmware, Z4Timing timing)
-    : ByteMemoryModel(typeCode, kMemorySize), firmware_(firmware), timing_(timing), status_(makeZ4StatusMemory()) {
+    : ByteMemoryModel(typeCode, kMemorySize), firmware_(firmware), timing_(timing), status_(makeZ4StatusMemory()),
+      eventLog_(makeZ4EventLog()),
+      history_(makeZ4History()),
+      monitorText_(makeZ4MonitorText()) {
     restoreOwnedBytes();
 }
 
@@ -42,6 +45,7 @@ void Z4FamilyModel::restoreOwnedBytes() {
 bool Z4FamilyModel::onFrame(const Frame& frame) {
     // A restarting module hears nothing; the frames are logged as ignored.
     if (restarting()) return false;
+    if (takeClosingFrame(frame)) return true;
     switch (frame[1]) {
         case z4cmd::kReadConfigByte: return handleByteRead(frame);
         case z4cmd::kWriteConfigByte: return handleByteWrite(frame);
@@ -53,6 +57,8 @@ bool Z4FamilyModel::onFrame(const Frame& frame) {
         case z4cmd::kSetClock: return handleSetClock(frame);
         case z4cmd::kRestart: return handleRestart(frame);
         case z4cmd::kLifeSignalTest: return handleLifeSignalTest(frame);
+        case z4cmd::kReadEventRecord: return handleEventRecordRead(frame);
+        case z4cmd::kModeSwitch: return handleModeSwitch(frame);
         default: return false;
     }
 }
@@ -74,6 +80,7 @@ bool Z4FamilyModel::handleLifeSignalTest(const Frame& frame) {
 bool Z4FamilyModel::handleRestart(const Frame& frame) {
     if (!samePayload(frame, kRestartFrame)) return false;
     ++counters_.restarts;
+    endMonitorMode();
     quietUntil_ = now() + timing_.restartQuiet;
     return true;
 }

@@ -1,7 +1,10 @@
 #pragma once
 #include "sim/ByteMemoryModel.h"
+#include "sim/Z4DiagnosticData.h"
 
+#include <cstdint>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -16,6 +19,15 @@ struct Z4Timing {
     // (about 0.45 s), so a repeated frame after a lost tail is framed afresh;
     // longer than 262 bytes take at 9600 bit/s.
     SimTime payloadTimeout = std::chrono::milliseconds(400);
+    // The monitor text leaves at the line speed of 9600 bit/s (ten bits a byte)...
+    SimTime monitorByteTime = std::chrono::microseconds(1042);
+    // ...and starts again this long after its last byte.
+    SimTime monitorPause = std::chrono::seconds(1);
+    // A live status moves on this often.
+    SimTime liveStatusPeriod = std::chrono::seconds(1);
+    // The closing frame is taken as the first frame within this time after the
+    // reply to the leave frame; later, 02 02 00 00 is a status read again.
+    SimTime closingFrameWindow = std::chrono::seconds(2);
 };
 
 // The clock digits of one accepted clock-setting frame.
@@ -42,7 +54,24 @@ struct ClockSetting {
 //   00 FC 00 00 + 12 digits  set the clock -> AB AA 00 00
 //   00 FF AA 00              restart: no answer, deaf for a while
 //   02 04 10 01              send a life-signal test report: no answer
-// A block whose data sum is wrong is not stored and not acknowledged.
+//   00 08 lo hi              event record lo + 256 x hi (1 first) -> the 64 bytes,
+//                            their sum; a record beyond the log (or 0): 64 x FF, sum
+//   00 40 00 128+r           signal-history record r (even, 0-126) = history bytes
+//                            32 x r to 32 x r + 63 -> the 64 bytes, their sum;
+//                            odd r: no answer
+//   00 FB 01 00              monitor mode -> AB AC 01 00, then the monitor text
+//                            streams at 9600 bit/s, again and again after a pause
+//   00 FB 00 00              leave monitor mode -> AB AC 00 00, the text stops at
+//                            once; outside monitor mode -> AB 02 00 00 (left directly)
+//   02 02 00 00              closing frame after the leave reply: no answer
+//                            (any other time it is the status read of byte 512)
+// A block whose data sum is wrong is not stored and not acknowledged. Frames are
+// heard and answered while the monitor text streams; a restart ends monitor mode.
+//
+// With a live status (setLiveStatus) the status block moves once a second of
+// simulated time: the signal strength (byte 3) wanders within 0 to 31, the GSM
+// clock (bytes 5-8, hhmm) runs from its value when the live status began, and
+// input 1 (bit 0 of byte 0) toggles every 5 seconds.
 class Z4FamilyModel : public ByteMemoryModel {
 public:
     static constexpr std::size_t kMemorySize = 8192;
@@ -62,7 +91,20 @@ public:
         std::size_t clockSettings = 0;
         std::size_t blocksStored = 0;
         std::size_t blocksRejected = 0;  // wrong data sum or outside the memory
+        std::size_t eventRecordsRead = 0;
+        std::size_t historyRecordsRead = 0;
+        std::size_t monitorEntered = 0;
+        std::size_t monitorLeft = 0;       // by the leave frame or a restart
+        std::size_t monitorBytesSent = 0;  // monitor text bytes sent
+        std::size_t closingFrames = 0;
+        std::size_t liveStatusTicks = 0;
     };
+
+    // Live status changes per tick of Z4Timing::liveStatusPeriod.
+    static constexpr int kLiveInputToggleTicks = 5;
+    // The monitor text leaves in pieces of at most this many bytes, each ending
+    // at the latest after a line feed.
+    static constexpr std::size_t kMonitorChunk = 16;
 
     explicit Z4FamilyModel(int typeCode, int firmware = kDefaultFirmware, Z4Timing timing = {});
 
@@ -74,6 +116,25 @@ public:
     std::span<uint8_t> statusMemory() { return status_; }
     std::span<const uint8_t> statusMemory() const { return status_; }
 
+    // Status bytes from --status, the contents of files, live status: all at once.
+    void setDiagnostics(const Z4Diagnostics& diagnostics);
+    // Lets the status block move with the simulated time, from now on; the
+    // wander of the signal follows `seed`.
+    void setLiveStatus(bool live, uint32_t seed = 1);
+    bool liveStatus() const { return live_.has_value(); }
+
+    // The event log, 64 bytes a record, record 1 first (makeZ4EventLog() at start).
+    void setEventLog(Bytes records);
+    const Bytes& eventLog() const { return eventLog_; }
+    std::size_t eventRecordCount() const { return eventLog_.size() / kZ4EventRecordSize; }
+    // The 4096-byte signal-strength history (makeZ4History() at start).
+    std::span<uint8_t> historyMemory() { return history_; }
+    std::span<const uint8_t> historyMemory() const { return history_; }
+    // The text the monitor mode streams (makeZ4MonitorText() at start).
+    void setMonitorText(Bytes text) { monitorText_ = std::move(text); }
+    const Bytes& monitorText() const { return monitorText_; }
+    bool inMonitorMode() const { return monitor_.has_value(); }
+
     // The latest clock setting the module accepted, if any.
     const std::optional<ClockSetting>& lastClockSetting() const { return lastClock_; }
     const Counters& counters() const { return counters_; }
@@ -82,6 +143,8 @@ public:
 
 protected:
     bool onFrame(const Frame& frame) override;
+    void onTime() override;
+    std::optional<SimTime> modelWakeup() const override;
     bool ownsAddress(uint16_t address) const override;
     void restoreOwnedBytes() override;
 
@@ -101,12 +164,40 @@ private:
     void storeSmallBlock(uint8_t block, const Bytes& dataAndSum);
     void storeBlock(WriteKind kind, std::size_t offset, const uint8_t* data, std::size_t count);
 
+    // Diagnostic operations (Z4Diagnostics.cpp).
+    bool handleEventRecordRead(const Frame& frame);
+    bool handleHistoryRead(const Frame& frame);
+    bool handleModeSwitch(const Frame& frame);
+    bool takeClosingFrame(const Frame& frame);
+    void endMonitorMode();
+    void streamMonitorText();
+    void advanceLiveStatus();
+    void liveStatusTick();
+
+    struct MonitorStream {
+        std::size_t position = 0;  // next text byte to send
+        SimTime nextDue{0};        // when it may leave
+    };
+    struct LiveStatus {
+        std::mt19937 random;
+        SimTime start{0};
+        SimTime nextTick{0};
+        long long ticks = 0;
+        std::optional<int> clockStartMinutes;  // from the hhmm digits, if they were digits
+    };
+
     int firmware_;
     Z4Timing timing_;
     std::vector<uint8_t> status_;
     std::optional<ClockSetting> lastClock_;
     Counters counters_;
     SimTime quietUntil_{0};
+    Bytes eventLog_;
+    Bytes history_;
+    Bytes monitorText_;
+    std::optional<MonitorStream> monitor_;
+    std::optional<SimTime> closingFrameUntil_;
+    std::optional<LiveStatus> live_;
 };
 
 }  // namespace vardeck::sim

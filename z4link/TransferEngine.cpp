@@ -150,7 +150,8 @@ void TransferEngine::receiveSixByte(int state) {
     if (link_.rx().fill() > static_cast<int>(kFrameSize)) {
         TransferStates* s = statesFor(state);
         if (s == nullptr || !s->overlong(*this, state)) link_.clearReceive();
-        return;
+        // A state that cut the buffer back to six bytes has them checked as a reply.
+        if (link_.rx().fill() != static_cast<int>(kFrameSize)) return;
     }
     // Fewer than six bytes: wait. A wrong checksum resets the buffer.
     if (!link_.validateReplyFrame()) return;
@@ -220,6 +221,15 @@ void TransferEngine::shutdown() {
     if (vars_.portOpen) {
         vars_.portOpen = false;
         channel_.Close();
+    }
+}
+
+void TransferEngine::abandonOperation() {
+    if (vars_.state == z4state::kIdle) return;
+    vars_.state = z4state::kIdle;
+    if (gauge_.visible) {
+        hideGauge();
+        enableTransferButtons(true);
     }
 }
 

@@ -108,6 +108,9 @@ public:
     bool confirmClose();
     // Abandons any operation and closes the port (program end, tool exit).
     void shutdown();
+    // Another operation takes the machine over: a read or write still running stops
+    // here, and its gauge and buttons return to rest. The port stays open.
+    void abandonOperation();
 
     // --- Values the screen hands over -----------------------------------------
     void setDeviceType(int code) { vars_.deviceType = code; }

@@ -248,6 +248,9 @@ void addScreenControls(ControlRegistry& registry) {
     b.button("Button14", "Modul állapot", false);
     b.button("Button15", "Elküldés", false);
     b.button("Button6", "Memory load", false);
+    // The factory test's indicator panels beside those buttons.
+    for (const char* name : {"Panel28", "Panel29", "Panel30", "Panel31", "Panel32"})
+        registry.add<Panel>(name, "", false);
 
     for (const std::string& name : notYetAvailableControls()) {
         if (Control* c = registry.find(name)) c->setEnabled(false);
@@ -338,8 +341,6 @@ const std::vector<std::string>& notYetAvailableControls() {
         // sound and firmware uploads
         "Edit9", "Edit13", "Edit14", "Edit15", "Button8", "Button9", "Button10", "Button11", "Button7", "Button13",
         "Szoftverfrissts1",
-        // module status, monitor, event log, signal history
-        "Modulllapotmegjelentse1", "Hibakeress1", "Naplokiolvassa1", "rer1", "Button14",
         // the maker's report-server preset and the templates of the Contact ID pages
         "Button6",
     };
@@ -352,7 +353,8 @@ bool notYetAvailable(std::string_view name) {
 }
 
 const std::vector<std::string>& factoryTestControls() {
-    static const std::vector<std::string> names = {"Button14", "Button15", "Button6", "Button7", "Button13"};
+    static const std::vector<std::string> names = {"Button14", "Button15", "Button6",  "Button7",  "Button13",
+                                                   "Panel28",  "Panel29",  "Panel30",  "Panel31",  "Panel32"};
     return names;
 }
 

@@ -17,6 +17,10 @@ enum class MenuView {
     InstallerDescription,  // leiras, "Telepítői leírás"
     Contact,               // Z4Form8, "Contact"
     WindowSize,            // Z4Form7, "Képernyő felbontás beállítása"
+    Status,                // Z4Form2, "Modul állapot"
+    Monitor,               // Z4Form3, "Monitor"
+    EventLog,              // z4Form5, "Naplo kiolvasása"
+    SignalChart,           // Z4Form6, "Térerő"
 };
 
 // One terminal of a model's connector, as the wiring picture labels and wires it.

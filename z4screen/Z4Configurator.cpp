@@ -63,6 +63,19 @@ Z4Configurator::Z4Configurator(CommChannel& channel, Dialogs& dialogs, Z4ScreenE
         changed();
     };
 
+    if (!env_.reportClient) {
+        ownReportClient_ = std::make_unique<TcpReportClient>();
+        env_.reportClient = ownReportClient_.get();
+    }
+    MonitorView::Environment monitorEnvironment{
+        &dialogs_, messageLookup(), [this] { return engine_->now(); },
+        [this] { return ReadSetting(brandKey(), "reportserver"); }, env_.reportClient};
+    diagnostics_ = std::make_unique<DiagnosticViews>(*engine_, std::move(monitorEnvironment));
+    diagnostics_->polling.onCycle = [this](const StatusBlock& block, int length) { statusCycle(block, length); };
+    diagnostics_->monitor.onText = [this](std::string_view bytes) {
+        diagnostics_->monitorView.appendModuleBytes(bytes);
+    };
+
     auto& form = targets_.get<Form>("Z4Form1");
     form.setCaption(brandInfo(brand_).configuratorCaption);
     form.setColor(brand_ == 50 ? kButtonFace : kConfiguratorColor);
@@ -74,7 +87,14 @@ Z4Configurator::~Z4Configurator() { engine_->shutdown(); }
 
 std::string Z4Configurator::brandKey() const { return brandInfo(brand_).brandKey; }
 
-void Z4Configurator::tick() { engine_->tick(); }
+void Z4Configurator::tick() {
+    engine_->tick();
+    MonitorView& monitor = diagnostics_->monitorView;
+    if (monitor.reportPending()) {
+        monitor.pollReport();
+        if (!monitor.reportPending()) changed();
+    }
+}
 
 // --- Hand-over -----------------------------------------------------------------------
 
@@ -113,8 +133,15 @@ void Z4Configurator::userChanged(const std::string& name) {
 }
 
 void Z4Configurator::buttonClicked(const std::string& button) {
-    if (button == "BitBtn1" || button == "Button15") {
+    if (button == "BitBtn1") {
         engine_->writeAll();
+    } else if (button == "Button15") {
+        targets_.get<Panel>("Panel28").setColor(kRed);
+        targets_.get<Panel>("Panel32").setColor(kRed);
+        engine_->writeAll();
+    } else if (button == "Button14") {
+        targets_.get<Panel>("Panel31").setColor(kRed);
+        showMenuView(MenuView::Status);
     } else if (button == "BitBtn2") {
         engine_->readAll();
     } else if (button == "BitBtn3") {
@@ -164,6 +191,14 @@ void Z4Configurator::menuClicked(const std::string& name) {
         showMenuView(MenuView::Contact);
     } else if (name == "Kpernyfelbontsbelltsa1") {
         showMenuView(MenuView::WindowSize);
+    } else if (name == "Modulllapotmegjelentse1") {
+        showMenuView(MenuView::Status);
+    } else if (name == "Hibakeress1") {
+        showMenuView(MenuView::Monitor);
+    } else if (name == "Naplokiolvassa1") {
+        showMenuView(MenuView::EventLog);
+    } else if (name == "rer1") {
+        showMenuView(MenuView::SignalChart);
     } else {
         for (i18n::Language language : {i18n::Language::Hungarian, i18n::Language::English, i18n::Language::German,
                                         i18n::Language::Slovenian}) {
@@ -195,6 +230,10 @@ void Z4Configurator::showMenuView(MenuView view) {
             sizes.Button1.setCaption(text("Button1", z4config::WindowSizeView::kDesignButtonCaption));
             break;
         }
+        case MenuView::Status:
+        case MenuView::Monitor:
+        case MenuView::EventLog:
+        case MenuView::SignalChart: openDiagnosticView(view); break;
     }
     if (openView) openView(view);
 }

@@ -12,7 +12,9 @@
 #include "z4config/controls/ControlRegistry.h"
 #include "z4config/controls/Dialogs.h"
 #include "z4link/TransferEngine.h"
+#include "z4screen/DiagnosticViews.h"
 #include "z4screen/MenuViews.h"
+#include "z4screen/ReportClient.h"
 #include "z4screen/ScreenTargets.h"
 
 namespace vardeck {
@@ -34,6 +36,8 @@ struct Z4ScreenEnvironment {
     std::function<std::string()> brandPicture;
     // Where "\custom.dat" and "\contact.txt" are looked for; empty: the start directory.
     std::string startDir;
+    // Sends the monitor view's error report; none: TCP to the "reportserver" setting.
+    ReportClient* reportClient = nullptr;
 };
 
 // The Z-4 configurator screen without a window: the configuration image, the editor
@@ -98,6 +102,12 @@ public:
     // Button1 "Rendben" of the window size view: stores the choice and tells the user
     // to restart. The view closes afterwards.
     void windowSizeConfirmed();
+    // The diagnostic views: their operations and models, a click on one of their
+    // buttons, and their closing (the status view stops polling, the monitor leaves
+    // monitor mode, a log or chart read still running is abandoned).
+    DiagnosticViews& diagnostics() { return *diagnostics_; }
+    void diagnosticClicked(MenuView view, const std::string& control);
+    void viewClosed(MenuView view);
 
     // --- What the view shows besides the controls ------------------------------------
     // Changes whenever something the view shows may have changed.
@@ -143,6 +153,9 @@ private:
     void leave();
     void keepNotYetAvailableDisabled();
     void showMenuView(MenuView view);
+    void openDiagnosticView(MenuView view);
+    void statusCycle(const StatusBlock& block, int length);
+    std::string monitorSetting() const;
     // The current language's text of a message, for the parts that show messages.
     z4config::MessageLookup messageLookup() const;
     std::string startDirPath(const std::string& backslashName) const;
@@ -163,6 +176,8 @@ private:
     std::unique_ptr<TransferEngine> engine_;
     z4config::Z4ProfileMenu profiles_;
     MenuViews views_;
+    std::unique_ptr<TcpReportClient> ownReportClient_;
+    std::unique_ptr<DiagnosticViews> diagnostics_;
     i18n::Language language_ = i18n::Language::Hungarian;
     std::string activePage_;
     std::string searchCaption_;  // what Form1's Label3 shows (the customer field's default)

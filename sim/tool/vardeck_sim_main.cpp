@@ -38,9 +38,9 @@ int main(int argc, char** argv) {
     }
     if (!options->seedGiven) options->faults.seed = std::random_device{}();
 
-    ModelOptions modelOptions;
-    modelOptions.firmware = options->firmware;
-    std::unique_ptr<DeviceModel> model = makeDeviceModel(options->device, modelOptions);
+    std::optional<ModelOptions> modelOptions = makeModelOptions(*options, error);
+    if (!modelOptions) return fail(error, kUsageExitCode);
+    std::unique_ptr<DeviceModel> model = makeDeviceModel(options->device, *modelOptions);
     if (!options->memoryFile.empty()) {
         if (!loadMemoryFile(options->memoryFile, model->memory(), error)) return fail(error, kUsageExitCode);
         model->memoryLoaded();

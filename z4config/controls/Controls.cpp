@@ -118,6 +118,13 @@ Grid::Grid(std::string name, int rowCount, int colCount, int fixedRows)
     : Control(ControlKind::Grid, std::move(name)), rows_(rowCount), cols_(colCount), fixed_(fixedRows),
       cells_(static_cast<std::size_t>(rowCount) * colCount) {}
 
+void Grid::setRowCount(int rows) {
+    if (rows < fixed_) rows = fixed_;
+    // Row-major storage: the cells of the rows that stay keep their place.
+    cells_.resize(static_cast<std::size_t>(rows) * cols_);
+    rows_ = rows;
+}
+
 std::size_t Grid::index(int row, int col) const {
     if (row < 0 || row >= rows_ || col < 0 || col >= cols_) throw std::out_of_range("grid cell outside " + name());
     return static_cast<std::size_t>(row) * cols_ + col;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "z4config/controls/Control.h"
+#include "z4config/controls/Rgb.h"
 
 namespace vardeck::controls {
 
@@ -138,6 +139,8 @@ class Grid : public Control {
 public:
     Grid(std::string name, int rowCount, int colCount, int fixedRows);
     int rowCount() const { return rows_; }
+    // Adds empty rows at the end or drops the last ones (never the header).
+    void setRowCount(int rows);
     int colCount() const { return cols_; }
     int fixedRows() const { return fixed_; }
     // Cells outside the grid are a programming error (std::out_of_range).
@@ -158,9 +161,13 @@ public:
     int count() const { return static_cast<int>(panels_.size()); }
     const std::string& panel(int index) const { return panels_.at(index); }
     void setPanel(int index, std::string text) { panels_.at(index) = std::move(text); }
+    // The background of the whole bar (a view shows a lost link in red).
+    Rgb color() const { return color_; }
+    void setColor(Rgb c) { color_ = c; }
 
 private:
     std::vector<std::string> panels_;
+    Rgb color_ = kButtonFace;
 };
 
 }  // namespace vardeck::controls

@@ -17,6 +17,7 @@ struct Rgb {
 inline constexpr Rgb kRed = Rgb::fromColorNumber(255);
 inline constexpr Rgb kGreen = Rgb::fromColorNumber(65280);
 inline constexpr Rgb kBlack{0, 0, 0};
+inline constexpr Rgb kNavy{0, 0, 128};
 // The default face of windows and panels (the system's button face).
 inline constexpr Rgb kButtonFace{240, 240, 240};
 

@@ -69,10 +69,14 @@ public:
     int progress() const { return progress_; }
     void setProgress(int value) { progress_ = value < 0 ? 0 : (value > max_ ? max_ : value); }
     int max() const { return max_; }
+    // The colour of the bar (a signal gauge shows the strength band by it).
+    Rgb color() const { return color_; }
+    void setColor(Rgb c) { color_ = c; }
 
 private:
     int progress_ = 0;
     int max_;
+    Rgb color_ = kNavy;
 };
 
 // An item of a main or popup menu; choosing it is the screen's action. A checkable
