@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "cli/CliCommand.h"
+#include "cli/SessionArgs.h"
 #include "serial/AsynComm32.h"
 #include "serial/EventLoop.h"
 #include "shell/Brand.h"
@@ -21,14 +22,9 @@ namespace {
 using namespace std::chrono_literals;
 using Outcome = TransferSession::Outcome;
 
-constexpr int kExitFailure = 1;  // port or file unusable
-constexpr int kExitUsage = 2;
-constexpr int kExitNoAnswer = 3;  // read/write: the module did not answer in time
-
 constexpr int kDefaultIdentifyTimeoutMs = 3000;
 constexpr int kIdentifyRepeatMs = 150;  // the device search's frame interval
 constexpr int kDefaultTransferTimeoutS = 600;
-constexpr auto kVersionDeadline = 5s;
 
 constexpr const char* kIdentifyUsage =
     "  identify --port P [--timeout-ms N]      print the device type code of the module on P; the\n"
@@ -51,54 +47,6 @@ constexpr const char* kWriteUsage =
     "                                          --company writes the company bytes 384-399 too), then\n"
     "                                          set the module clock from the PC clock; exit codes as\n"
     "                                          for read";
-
-struct Args {
-    std::optional<std::string> port, out, in;
-    std::optional<int> type, firmware, timeoutMs, timeoutS;
-    bool company = false;
-};
-
-struct UsageError {
-    std::string message;
-};
-
-int parseNumber(const std::string& option, const std::string& text) {
-    try {
-        std::size_t used = 0;
-        const int value = std::stoi(text, &used);
-        if (used == text.size() && value >= 0) return value;
-    } catch (const std::exception&) {
-    }
-    throw UsageError{option + " needs a number, not \"" + text + "\""};
-}
-
-Args parseArgs(const std::vector<std::string>& args) {
-    Args a;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& o = args[i];
-        if (o == "--company") {
-            a.company = true;
-            continue;
-        }
-        if (i + 1 >= args.size()) throw UsageError{"unexpected \"" + o + "\""};
-        const std::string& v = args[++i];
-        if (o == "--port") a.port = v;
-        else if (o == "--out") a.out = v;
-        else if (o == "--in") a.in = v;
-        else if (o == "--type") a.type = parseNumber(o, v);
-        else if (o == "--firmware") a.firmware = parseNumber(o, v);
-        else if (o == "--timeout-ms") a.timeoutMs = parseNumber(o, v);
-        else if (o == "--timeout-s") a.timeoutS = parseNumber(o, v);
-        else throw UsageError{"unknown option \"" + o + "\""};
-    }
-    if (!a.port) throw UsageError{"--port is missing"};
-    return a;
-}
-
-int usage(const std::string& command, const std::string& message, const char* text) {
-    std::cerr << "vardeck-cli " << command << ": " << message << "\n" << text << "\n";
-    return kExitUsage;
-}
 
 // --- identify -------------------------------------------------------------------
 
@@ -174,56 +122,12 @@ void reportProgress(TransferSession& session) {
     };
 }
 
-bool validType(int code) { return code == 70 || code == 71 || code == 80 || code == 90 || code == 100; }
-
-// Opens the session and settles the firmware version (given, or asked).
-// Returns an exit code when that failed.
-std::optional<int> prepare(TransferSession& session, const Args& a, const std::string& command) {
-    if (a.firmware) {
-        session.engine().setFirmwareVersion(*a.firmware);
-        return std::nullopt;
-    }
-    const Outcome outcome = session.queryVersion(kVersionDeadline);
-    if (outcome == Outcome::OpenFailed) {
-        std::cerr << "vardeck-cli " << command << ": cannot open " << *a.port << ": "
-                  << std::strerror(session.openError()) << "\n";
-        return kExitFailure;
-    }
-    if (outcome != Outcome::Done) {
-        std::cerr << "vardeck-cli " << command << ": no answer from the module on " << *a.port << "\n";
-        return kExitNoAnswer;
-    }
-    std::cerr << "firmware version " << session.engine().vars().firmwareVersion << "\n";
-    return std::nullopt;
-}
-
-int finish(TransferSession& session, Outcome outcome, const Args& a, const std::string& command) {
-    if (outcome == Outcome::OpenFailed) {
-        std::cerr << "vardeck-cli " << command << ": cannot open " << *a.port << ": "
-                  << std::strerror(session.openError()) << "\n";
-        return kExitFailure;
-    }
-    if (outcome == Outcome::TimedOut) {
-        std::cerr << "vardeck-cli " << command << ": timed out (last status: \"" << session.status() << "\")\n";
-        return kExitNoAnswer;
-    }
-    return 0;
-}
-
-TransferSession::Options sessionOptions(const Args& a) {
-    TransferSession::Options o;
-    o.port = *a.port;
-    o.deviceType = *a.type;
-    o.company = a.company;
-    return o;
-}
-
 // The arguments of read and write; a usage exit code when they are wrong.
 std::optional<int> parseTransferArgs(const std::vector<std::string>& raw, const std::string& command,
                                      const char* usageText, const char* fileOption, Args& a) {
     try {
         a = parseArgs(raw);
-        if (!a.type || !validType(*a.type)) throw UsageError{"--type must be 70, 71, 80, 90 or 100"};
+        requireType(a);
         if (!(fileOption == std::string("--out") ? a.out : a.in)) throw UsageError{std::string(fileOption) + " is missing"};
     } catch (const UsageError& e) {
         return usage(command, e.message, usageText);

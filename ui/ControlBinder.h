@@ -21,11 +21,12 @@ namespace vardeck::ui {
 //
 // Widgets by control kind: label QLabel or QGroupBox; button QAbstractButton; check
 // box QAbstractButton; edit QLineEdit; list QComboBox, or QGroupBox of radio buttons;
-// spin edit QSpinBox; check list QListWidget; grid QTableWidget; page a tab of a
-// QTabWidget; status bar QStatusBar with one QLabel a panel; panel ModelPanel, QLabel
+// spin edit QSpinBox; check list QListWidget; grid QTableWidget (its rows follow the
+// grid's row count, its header the fixed row); page a tab of a QTabWidget; status bar
+// QStatusBar with one QLabel a panel, on the bar's colour; panel ModelPanel, QLabel
 // or QFrame; picture PictureWidget (clicks reported) or QLabel; lamp LampWidget;
-// gauge QProgressBar; menu item QAction; window the root widget (caption, colour, icon;
-// showing and hiding windows is left to the program).
+// gauge QProgressBar, its bar in the gauge's colour; menu item QAction; window the
+// root widget (caption, colour, icon; showing and hiding windows is left to the program).
 class ControlBinder : public QObject {
     Q_OBJECT
 public:

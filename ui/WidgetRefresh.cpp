@@ -50,6 +50,14 @@ void setBackground(QWidget* widget, Rgb color, const Rgb* text = nullptr) {
     widget->setAutoFillBackground(true);
 }
 
+// The filled part of a progress bar is drawn in the palette's highlight colour.
+void showBarColor(QProgressBar* bar, Rgb color) {
+    QPalette p = bar->palette();
+    if (p.color(QPalette::Highlight) == qcolor(color)) return;
+    p.setColor(QPalette::Highlight, qcolor(color));
+    bar->setPalette(p);
+}
+
 void showComboBox(ComboBox& model, QObject* object) {
     if (auto* combo = qobject_cast<QComboBox*>(object)) {
         QStringList items;
@@ -96,7 +104,9 @@ void showGrid(Grid& grid, QTableWidget* table) {
     if (table->rowCount() != rows) table->setRowCount(rows);
     if (table->columnCount() != grid.colCount()) table->setColumnCount(grid.colCount());
     for (int c = 0; c < grid.colCount() && grid.fixedRows() > 0; ++c) {
-        table->setHorizontalHeaderItem(c, new QTableWidgetItem(q(grid.cell(0, c))));
+        const QString text = q(grid.cell(0, c));
+        const QTableWidgetItem* header = table->horizontalHeaderItem(c);
+        if (!header || header->text() != text) table->setHorizontalHeaderItem(c, new QTableWidgetItem(text));
     }
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < grid.colCount(); ++c) {
@@ -205,6 +215,7 @@ void showControlState(Control& control, QObject* object) {
                 auto& model = static_cast<StatusBar&>(control);
                 auto labels = bar->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
                 for (int i = 0; i < model.count() && i < labels.size(); ++i) setTextIfChanged(labels[i], q(model.panel(i)));
+                setBackground(bar, model.color());
             }
             break;
         case ControlKind::Panel: showPanel(static_cast<Panel&>(control), object); break;
@@ -221,6 +232,7 @@ void showControlState(Control& control, QObject* object) {
                 auto& model = static_cast<Gauge&>(control);
                 if (bar->maximum() != model.max() || bar->minimum() != 0) bar->setRange(0, model.max());
                 if (bar->value() != model.progress()) bar->setValue(model.progress());
+                showBarColor(bar, model.color());
             }
             break;
         case ControlKind::MenuItem:

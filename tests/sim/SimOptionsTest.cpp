@@ -1,5 +1,6 @@
 // The simulator's command line: what it takes and what it refuses.
 #include "sim/SimOptions.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -38,6 +39,12 @@ TEST(SimOptions, RefusesMistakesWithAReason) {
         {"--device", "70", "--delay-ms", "-1"},
         {"--device", "70", "--memory", ""},
         {"--device", "70", "--speed", "9600"},   // unknown option
+        {"--device", "71", "--status", "0100A"},  // odd digit count
+        {"--device", "71", "--status", "01G0"},   // not hex
+        {"--device", "71", "--status", std::string(66, '0')},  // 33 bytes
+        {"--device", "71", "--status", ""},
+        {"--device", "71", "--eventlog", ""},
+        {"--device", "30", "--status-live"},     // not a Z-4 family device
     };
     for (const auto& args : bad) {
         std::string error;
@@ -47,4 +54,59 @@ TEST(SimOptions, RefusesMistakesWithAReason) {
     std::string error;
     parseSimOptions({"--device", "12"}, error);
     EXPECT_NE(error.find("30, 50, 60, 61, 70, 71, 80, 90, 100"), std::string::npos) << error;
+}
+
+TEST(SimOptions, TakesTheDiagnosticDataOfTheZ4Family) {
+    testfiles::TempDir dir("vardeck-sim-options");
+    const std::string log = dir.file("log.bin");
+    const std::string history = dir.file("history.bin");
+    const std::string monitor = dir.file("monitor.txt");
+    testfiles::writeFile(log, Bytes(128, 0x01));
+    testfiles::writeFile(history, Bytes(4096, 0x10));
+    testfiles::writeFile(monitor, Bytes{'A', 'T', '\r'});
+    std::string error;
+    auto o = parseSimOptions({"--device", "100", "--status", "0100001aFF", "--status-live", "--eventlog", log,
+                              "--history", history, "--monitor-text", monitor, "--seed", "9"},
+                             error);
+    ASSERT_TRUE(o) << error;
+    EXPECT_EQ(o->statusBytes, (Bytes{0x01, 0x00, 0x00, 0x1A, 0xFF}));
+    auto model = makeModelOptions(*o, error);
+    ASSERT_TRUE(model) << error;
+    const Z4Diagnostics& z4 = model->z4Diagnostics;
+    EXPECT_EQ(z4.statusBlock, o->statusBytes);
+    EXPECT_TRUE(z4.liveStatus);
+    EXPECT_EQ(z4.liveSeed, 9u);
+    EXPECT_EQ(z4.eventLog, Bytes(128, 0x01));
+    EXPECT_EQ(z4.history, Bytes(4096, 0x10));
+    EXPECT_EQ(z4.monitorText, (Bytes{'A', 'T', '\r'}));
+    // Without the options the model keeps its built-in data.
+    auto plain = makeModelOptions(*parseSimOptions({"--device", "71"}, error), error);
+    ASSERT_TRUE(plain);
+    EXPECT_FALSE(plain->z4Diagnostics.eventLog || plain->z4Diagnostics.history || plain->z4Diagnostics.monitorText);
+}
+
+TEST(SimOptions, RefusesDataFilesOfTheWrongSize) {
+    testfiles::TempDir dir("vardeck-sim-options-bad");
+    const std::vector<std::pair<std::string, Bytes>> bad{
+        {"--eventlog", Bytes(100, 0)},          // not whole records
+        {"--eventlog", Bytes(65536 + 64, 0)},   // more than 64 KiB
+        {"--history", Bytes(4095, 0)},
+        {"--history", Bytes(4097, 0)},
+        {"--monitor-text", Bytes(1024 * 1024 + 1, 'x')},
+    };
+    for (std::size_t i = 0; i < bad.size(); ++i) {
+        SCOPED_TRACE(bad[i].first + " " + std::to_string(bad[i].second.size()));
+        const std::string file = dir.file("f" + std::to_string(i));
+        testfiles::writeFile(file, bad[i].second);
+        std::string error;
+        auto o = parseSimOptions({"--device", "71", bad[i].first, file}, error);
+        ASSERT_TRUE(o) << error;
+        EXPECT_FALSE(makeModelOptions(*o, error));
+        EXPECT_NE(error.find(file), std::string::npos) << error;
+        EXPECT_EQ(error.find('\n'), std::string::npos) << error;
+    }
+    std::string error;
+    auto missing = parseSimOptions({"--device", "71", "--eventlog", dir.file("none")}, error);
+    ASSERT_TRUE(missing);
+    EXPECT_FALSE(makeModelOptions(*missing, error));
 }

@@ -23,6 +23,10 @@ inline Bytes byteWrite(uint16_t address, uint8_t data) { return frame(address >>
 inline Bytes largeRead(uint8_t unit16) { return frame(0x00, 0xF7, unit16, 0x00); }
 inline Bytes smallRead(uint8_t block) { return frame(0x00, 0x40, block, 0x00); }
 inline Bytes historyRead(uint8_t record) { return frame(0x00, 0x40, 0x00, record); }
+inline Bytes eventRead(uint16_t record) { return frame(0x00, 0x08, record & 0xFF, record >> 8); }
+inline Bytes monitorOn() { return frame(0x00, 0xFB, 0x01, 0x00); }
+inline Bytes leaveMode() { return frame(0x00, 0xFB, 0x00, 0x00); }
+inline Bytes closingFrame() { return frame(0x02, 0x02, 0x00, 0x00); }
 inline Bytes restart() { return frame(0x00, 0xFF, 0xAA, 0x00); }
 inline Bytes lifeSignalTest() { return frame(0x02, 0x04, 0x10, 0x01); }
 

@@ -65,3 +65,22 @@ TEST(Z4Program, ContactIdModelMovesSmallBlocksAndShowsItsStatus) {
     EXPECT_EQ(port.read(6), frame(0xAB, 0x02, 0x01, 0x01));
     EXPECT_EQ(sim.stop(SIGTERM, kDeadline), 0);
 }
+
+TEST(Z4Program, StatusAndEventLogComeFromTheCommandLine) {
+    testfiles::TempDir dir("vardeck-z4-sim-diag");
+    const std::string log = dir.file("events.bin");
+    const Bytes records = pattern(64, 0x31) + pattern(64, 0x47);
+    testfiles::writeFile(log, records);
+    SimProcess sim;
+    ASSERT_NO_FATAL_FAILURE(
+        testfiles::startSimulator(sim, {"--device", "71", "--status", "0503001A", "--eventlog", log}));
+    Terminal port(sim.slavePath());
+    ASSERT_TRUE(port.isOpen());
+    ASSERT_TRUE(port.write(statusRead(512 + 3)));
+    EXPECT_EQ(port.read(6), frame(0xAB, 0x02, 0x03, 0x1A));
+    ASSERT_TRUE(port.write(eventRead(2)));
+    EXPECT_EQ(port.read(65), pattern(64, 0x47) + Bytes{dataSum(records.data() + 64, 64)});
+    ASSERT_TRUE(port.write(eventRead(3)));
+    EXPECT_EQ(port.read(65), Bytes(64, 0xFF) + Bytes{0xC0});
+    EXPECT_EQ(sim.stop(SIGTERM, kDeadline), 0);
+}

@@ -189,6 +189,14 @@ QWidget* Z4ConfiguratorWindow::buildButtonRow() {
     line->addWidget(gauge_, 1);
     line->addStretch();
     for (const char* name : {"Button14", "Button15", "Button6"}) line->addWidget(button(name, row));
+    // The factory test's indicators, small coloured squares beside its buttons.
+    for (const char* name : {"Panel28", "Panel29", "Panel30", "Panel31", "Panel32"}) {
+        auto* indicator = new QFrame(row);
+        indicator->setObjectName(name);
+        indicator->setFrameShape(QFrame::Box);
+        indicator->setFixedSize(18, 18);
+        line->addWidget(indicator);
+    }
     QPushButton* quit = button("BitBtn3", row);
     quit->setMinimumWidth(110);
     line->addWidget(quit);
@@ -355,6 +363,8 @@ void Z4ConfiguratorWindow::refresh() {
     syncingTabs_ = true;
     for (auto& binder : binders_) binder->refresh();
     showExtras();
+    // An open diagnostic view shows what the configurator's operations bring.
+    if (menuViews_) menuViews_->refreshShown();
     syncingTabs_ = false;
     shownRevision_ = model_.revision();
     sinceRefresh_.restart();

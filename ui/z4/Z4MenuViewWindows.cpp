@@ -1,5 +1,5 @@
 // The wiring picture, installer description, contact and window size views of the
-// configurator's menu bar.
+// configurator's menu bar, and the list of all its views.
 #include "ui/z4/Z4MenuViewWindows.h"
 
 #include <QGroupBox>
@@ -16,6 +16,7 @@
 #include "ui/ControlBinder.h"
 #include "ui/widgets/PictureWidget.h"
 #include "ui/z4/WiringDrawing.h"
+#include "ui/z4/Z4DiagnosticWindows.h"
 #include "ui/z4/Z4Widgets.h"
 
 namespace vardeck::ui::z4 {
@@ -149,6 +150,10 @@ void MenuViewWindow::refresh() {
     if (binder_) binder_->refresh();
 }
 
+void MenuViewWindow::placeOver(QWidget* over) {
+    if (over) move(over->geometry().center() - rect().center());
+}
+
 std::vector<std::string> MenuViewWindow::unboundControls() const {
     return binder_ ? binder_->unboundControls() : std::vector<std::string>{};
 }
@@ -172,6 +177,10 @@ MenuViewWindows::MenuViewWindows(z4screen::Z4Configurator& model) {
     windows_[MenuView::Contact] = std::make_unique<TextWindow>("Z4Form8", views.contact.controls(), true);
     windows_[MenuView::WindowSize] =
         std::make_unique<WindowSizeWindow>(views.windowSize, [&model] { model.windowSizeConfirmed(); });
+    windows_[MenuView::Status] = statusWindow(model);
+    windows_[MenuView::Monitor] = monitorWindow(model);
+    windows_[MenuView::EventLog] = eventLogWindow(model);
+    windows_[MenuView::SignalChart] = signalChartWindow(model);
 }
 
 MenuViewWindows::~MenuViewWindows() = default;
@@ -181,10 +190,16 @@ MenuViewWindow* MenuViewWindows::window(MenuView view) const { return windows_.a
 void MenuViewWindows::open(MenuView view, QWidget* over) {
     MenuViewWindow* shown = window(view);
     shown->refresh();
-    if (over) shown->move(over->geometry().center() - shown->rect().center());
+    shown->placeOver(over);
     shown->show();
     shown->raise();
     shown->activateWindow();
+}
+
+void MenuViewWindows::refreshShown() {
+    for (auto& [view, shown] : windows_) {
+        if (shown->isVisible()) shown->refresh();
+    }
 }
 
 }  // namespace vardeck::ui::z4

@@ -28,6 +28,8 @@ public:
 
     // Model to widgets.
     virtual void refresh();
+    // Sizes and places the window as it opens (after its refresh): centred over `over`.
+    virtual void placeOver(QWidget* over);
     std::vector<std::string> unboundControls() const;
     std::vector<std::string> widgetsWithoutControl() const;
 
@@ -49,6 +51,8 @@ public:
     // Shows the view, brought up to date, modally over `over`.
     void open(z4screen::MenuView view, QWidget* over);
     MenuViewWindow* window(z4screen::MenuView view) const;
+    // Brings the views that are open up to date (after a change of the configurator).
+    void refreshShown();
 
 private:
     std::map<z4screen::MenuView, std::unique_ptr<MenuViewWindow>> windows_;

@@ -1,0 +1,43 @@
+#pragma once
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "z4link/TransferSession.h"
+
+namespace vardeck::cli {
+
+// The commands that talk to a Z-4 module through the transfer engine share their
+// options, their exit codes and their start: open the port, settle the firmware.
+inline constexpr int kExitFailure = 1;  // port or file unusable
+inline constexpr int kExitUsage = 2;
+inline constexpr int kExitNoAnswer = 3;  // the module did not answer in time
+
+struct Args {
+    std::optional<std::string> port, out, in, report, imei, text;
+    std::optional<int> type, firmware, timeoutMs, timeoutS, count, seconds;
+    bool company = false;
+    bool csv = false;
+};
+
+struct UsageError {
+    std::string message;
+};
+
+// Throws UsageError for an unknown option, a missing value or a missing --port.
+Args parseArgs(const std::vector<std::string>& args);
+int parseNumber(const std::string& option, const std::string& text);
+// Prints the message and the command's usage; returns kExitUsage.
+int usage(const std::string& command, const std::string& message, const char* text);
+bool validType(int code);
+// --type is given and a Z-4 family code; throws UsageError otherwise.
+void requireType(const Args& a);
+
+TransferSession::Options sessionOptions(const Args& a);
+// Settles the firmware version (given, or asked). An exit code when that failed.
+std::optional<int> prepare(TransferSession& session, const Args& a, const std::string& command);
+// The exit code of an operation's outcome, with its message.
+int finish(TransferSession& session, TransferSession::Outcome outcome, const Args& a, const std::string& command);
+
+}  // namespace vardeck::cli

@@ -1,0 +1,41 @@
+#include "ui/ModelTimerDriver.h"
+#include "ui/z4/Z4DiagnosticWindows.h"
+
+namespace vardeck::ui::z4 {
+
+DiagnosticWindow::DiagnosticWindow(const char* name, controls::ControlOwner& view, z4screen::Z4Configurator& model,
+                                   z4screen::MenuView which)
+    : MenuViewWindow(name, view.controls()), model_(model), which_(which) {
+    timers_ = std::make_unique<ModelTimerDriver>(view.timers(), [this] { refresh(); });
+    // Every way of closing a dialog ends in done(), which reports it as finished.
+    connect(this, &QDialog::finished, this, [this] {
+        model_.viewClosed(which_);
+        refresh();
+    });
+}
+
+DiagnosticWindow::~DiagnosticWindow() = default;
+
+void DiagnosticWindow::refresh() {
+    MenuViewWindow::refresh();
+    timers_->sync();
+}
+
+bool DiagnosticWindow::timerRunning(const std::string& name) const { return timers_->running(name); }
+
+void DiagnosticWindow::bindButtons(const std::vector<std::string>& modelButtons, const char* closeButton) {
+    std::map<std::string, std::function<void()>> actions;
+    for (const std::string& name : modelButtons) {
+        actions[name] = [this, name] { model_.diagnosticClicked(which_, name); };
+    }
+    if (closeButton) actions[closeButton] = [this] { close(); };
+    bind(std::move(actions));
+}
+
+void DiagnosticWindow::applyScale(const std::optional<z4config::WindowScale>& scale) {
+    if (!scale || scale->denominator <= 0) return;
+    resize(width() * scale->numerator / scale->denominator, height() * scale->numerator / scale->denominator);
+    move(scale->left, scale->top);
+}
+
+}  // namespace vardeck::ui::z4

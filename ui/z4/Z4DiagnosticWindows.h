@@ -1,0 +1,51 @@
+#pragma once
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/z4/Z4MenuViewWindows.h"
+
+namespace vardeck::ui {
+class ModelTimerDriver;
+}
+
+namespace vardeck::ui::z4 {
+
+// A diagnostic view of the configurator (status, monitor, event log, chart) as a modal
+// window. Its buttons are the configurator's to handle (diagnosticClicked), its model
+// timers run while it is open, and however it closes — its own button, the close
+// box, Escape — the configurator hears of it once (viewClosed).
+class DiagnosticWindow : public MenuViewWindow {
+    Q_OBJECT
+public:
+    DiagnosticWindow(const char* name, controls::ControlOwner& view, z4screen::Z4Configurator& model,
+                     z4screen::MenuView which);
+    ~DiagnosticWindow() override;
+
+    void refresh() override;
+    // True while the Qt timer of the view's named model timer runs.
+    bool timerRunning(const std::string& name) const;
+
+protected:
+    // Binds the widgets: a click on one of `modelButtons` goes to the configurator,
+    // one on `closeButton` (when given) closes the window.
+    void bindButtons(const std::vector<std::string>& modelButtons, const char* closeButton);
+    // Applies the first opening's window scale, if the view has one for it: the
+    // window grows or shrinks by the ratio and goes to the screen's top left corner.
+    void applyScale(const std::optional<z4config::WindowScale>& scale);
+
+    z4screen::Z4Configurator& model_;
+
+private:
+    z4screen::MenuView which_;
+    std::unique_ptr<ModelTimerDriver> timers_;
+};
+
+// The windows of the views, each over its view model in model.diagnostics().
+std::unique_ptr<MenuViewWindow> statusWindow(z4screen::Z4Configurator& model);
+std::unique_ptr<MenuViewWindow> monitorWindow(z4screen::Z4Configurator& model);
+std::unique_ptr<MenuViewWindow> eventLogWindow(z4screen::Z4Configurator& model);
+std::unique_ptr<MenuViewWindow> signalChartWindow(z4screen::Z4Configurator& model);
+
+}  // namespace vardeck::ui::z4
