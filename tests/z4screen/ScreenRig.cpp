@@ -11,8 +11,9 @@ namespace vardeck::testing {
 namespace {
 
 z4screen::Z4ScreenEnvironment environment(int brand, const std::string& startDir, ModuleClockTime& clock,
-                                          std::vector<std::string>& captions) {
+                                          std::vector<std::string>& captions, ReportClient* reportClient) {
     z4screen::Z4ScreenEnvironment env;
+    env.reportClient = reportClient;
     env.brandCode = brand;
     env.startDir = startDir;
     env.clock = [&clock] { return clock; };
@@ -22,11 +23,11 @@ z4screen::Z4ScreenEnvironment environment(int brand, const std::string& startDir
 
 }  // namespace
 
-ScreenRig::ScreenRig(int code, int firmware, int brand, const std::string& startDir)
+ScreenRig::ScreenRig(int code, int firmware, int brand, const std::string& startDir, ReportClient* reportClient)
     : model(code, firmware),
       endpoint(model),
       channel(endpoint),
-      screen(channel, dialogs, environment(brand, startDir, clock, searchCaptions)),
+      screen(channel, dialogs, environment(brand, startDir, clock, searchCaptions, reportClient)),
       typeCode(code) {}
 
 void ScreenRig::handOverAndActivate(int demoFirmware) {

@@ -12,9 +12,12 @@
 #include "sim/SimEndpoint.h"
 #include "sim/Z4FamilyModel.h"
 #include "z4config/controls/Dialogs.h"
+#include "z4screen/ReportClient.h"
 #include "z4screen/Z4Configurator.h"
 
 namespace vardeck::testing {
+
+using z4screen::ReportClient;
 
 // Dialogs that record what the screen shows and answer questions as told.
 class ScriptedDialogs : public Dialogs {
@@ -26,6 +29,16 @@ public:
     }
     std::optional<std::string> chooseOpenFile(const std::string&) override { return file; }
     std::optional<std::string> chooseSaveFile(const std::string&) override { return file; }
+    std::optional<std::string> promptText(const std::string& caption, const std::string&,
+                                          const std::string&) override {
+        promptCaptions.push_back(caption);
+        if (prompts.empty()) return std::nullopt;
+        auto answer = prompts.front();
+        prompts.pop_front();
+        return answer;
+    }
+    std::deque<std::optional<std::string>> prompts;  // the answers of the text prompts, in order
+    std::vector<std::string> promptCaptions;
     std::vector<std::string> messages;
     std::vector<std::string> questions;
     bool answer = true;
@@ -38,7 +51,8 @@ class ScreenRig {
 public:
     // brand 0: the brand of this build. startDir: where the screen looks for
     // "custom.dat" and "contact.txt" (empty: the program's start directory).
-    ScreenRig(int typeCode, int firmware, int brand = 1, const std::string& startDir = {});
+    ScreenRig(int typeCode, int firmware, int brand = 1, const std::string& startDir = {},
+              ReportClient* reportClient = nullptr);
 
     // The search hands the module over and the window is activated.
     void handOverAndActivate(int demoFirmware = 0);
