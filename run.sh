@@ -16,7 +16,7 @@ fi
 
 if [ -z "$port" ]; then
   simdir=$(mktemp -d)
-  ./build/sim/vardeck-sim --device 71 --link "$simdir/module" >"$simdir/sim.out" 2>"$simdir/sim.err" &
+  ./build/sim/vardeck-sim --device 71 --status-live --link "$simdir/module" >"$simdir/sim.out" 2>"$simdir/sim.err" &
   sim_pid=$!
   trap 'kill $sim_pid 2>/dev/null; wait $sim_pid 2>/dev/null; rm -rf "$simdir"' EXIT
   for _ in $(seq 100); do [ -e "$simdir/module" ] && break; sleep 0.05; done
