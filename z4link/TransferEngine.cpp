@@ -46,6 +46,14 @@ std::string TransferEngine::text(TransferText id) const {
     return env_.text ? env_.text(id) : hungarianTransferText(id);
 }
 
+std::string TransferEngine::message(const std::string& hungarian) const {
+    return env_.message ? env_.message(hungarian) : hungarian;
+}
+
+void TransferEngine::showStatusMessage(const std::string& hungarian) {
+    listener_.setStatusPanel(3, message(hungarian));
+}
+
 ModuleClockTime TransferEngine::now() const { return env_.clock ? env_.clock() : systemLocalTime(); }
 
 void TransferEngine::addStates(TransferStates& states) { extraStates_.push_back(&states); }

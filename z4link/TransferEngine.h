@@ -46,6 +46,9 @@ struct TransferEnvironment {
     std::function<bool()> channelReleased;
     // Message catalogue lookup; no function: the Hungarian texts.
     std::function<std::string(TransferText)> text;
+    // The same catalogue by an entry's Hungarian text (the operations that add
+    // states name their texts so); no function: the Hungarian text itself.
+    std::function<std::string(const std::string&)> message;
 };
 
 // The progress gauge as the engine last set it.
@@ -128,6 +131,9 @@ public:
     TransferListener& listener() { return listener_; }
     const TransferGauge& gauge() const { return gauge_; }
     std::string text(TransferText id) const;
+    std::string message(const std::string& hungarian) const;
+    // Status panel 3 with a catalogue entry named by its Hungarian text.
+    void showStatusMessage(const std::string& hungarian);
     ModuleClockTime now() const;
 
     // Status panel 3.

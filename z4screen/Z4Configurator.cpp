@@ -54,6 +54,7 @@ Z4Configurator::Z4Configurator(CommChannel& channel, Dialogs& dialogs, Z4ScreenE
     te.clock = env_.clock;
     te.channelReleased = [this] { return released_; };
     te.text = [this](TransferText id) { return catalogue_.text(hungarianTransferText(id)); };
+    te.message = [this](const std::string& hungarian) { return catalogue_.text(hungarian); };
     TransferListener& listener = *this;
     engine_ = std::make_unique<TransferEngine>(channel, image_, listener, std::move(te));
     // Every reply may change what the window shows.

@@ -1,0 +1,77 @@
+#include "z4link/GsmModeStates.h"
+
+#include "z4link/CommandCodes.h"
+#include "z4link/TransferEngine.h"
+
+namespace vardeck {
+
+bool textAt(const ReceiveBuffer& rx, int position, std::string_view text) {
+    if (position < 0 || position + static_cast<int>(text.size()) > rx.fill()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (rx.at(position + static_cast<int>(i)) != static_cast<uint8_t>(text[i])) return false;
+    }
+    return true;
+}
+
+bool endsWithOk(const ReceiveBuffer& rx) { return textAt(rx, rx.fill() - 4, "OK\r\n"); }
+
+GsmModeStates::GsmModeStates(TransferEngine& engine) : engine_(engine) { engine.addStates(*this); }
+
+bool GsmModeStates::handles(int state) const {
+    return state == z4state::kGsmModeEntry || state == z4state::kGsmRouteCheck;
+}
+
+bool GsmModeStates::ownReplyShape(int state) const { return state == z4state::kGsmRouteCheck; }
+
+void GsmModeStates::enter(int firstState, bool sendNow) {
+    TransferVariables& v = engine_.vars();
+    v.returnState = firstState;
+    v.state = z4state::kGsmModeEntry;
+    engine_.link().clearReceive();
+    if (sendNow) engine_.sendStep();
+}
+
+void GsmModeStates::send(TransferEngine& engine, int state) {
+    if (state == z4state::kGsmModeEntry) {
+        engine.showStatusMessage("GSM program leállítása...!");
+        const int index = engine.vars().transferIndex;
+        const uint8_t imageByte =
+            index >= 0 && index < TransferEngine::kImageSize ? engine.image()[static_cast<std::size_t>(index)] : 0;
+        engine.link().sendGsmModemMode(imageByte);
+        return;
+    }
+    engine.showStatusMessage("GSM Route check...");
+    engine.link().sendAtLine("AT\r");
+}
+
+void GsmModeStates::receive(TransferEngine& engine, int state) {
+    ReceiveBuffer& rx = engine.link().rx();
+    if (state == z4state::kGsmModeEntry) {
+        if (rx.at(0) == z4cmd::kAckMarker && rx.at(1) == z4cmd::kModeAccepted) {
+            engine.vars().state = z4state::kGsmRouteCheck;
+            engine.showStatusMessage("GSM modem mode!");
+        }
+        return;
+    }
+    // The echoed "AT" CR and CR LF come first, so the modem's "OK" stands at 5.
+    if (textAt(rx, 5, "OK")) {
+        engine.showStatusMessage("GSM modem mode OK!");
+        engine.vars().state = engine.vars().returnState;
+        // The same answer must not confirm the mode a second time.
+        rx.put(5, 'x');
+        rx.setFill(1);
+    }
+}
+
+bool GsmModeStates::overlong(TransferEngine& engine, int state) {
+    if (state != z4state::kGsmModeEntry) return false;
+    const ReceiveBuffer& rx = engine.link().rx();
+    if (rx.at(0) == z4cmd::kAckMarker && rx.at(1) == z4cmd::kModeAccepted) {
+        engine.vars().state = z4state::kGsmRouteCheck;
+        engine.showStatusMessage("GSM modem mode!");
+    }
+    // Either way the bytes stay: they may be the start of the module's answer.
+    return true;
+}
+
+}  // namespace vardeck
