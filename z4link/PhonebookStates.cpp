@@ -90,7 +90,7 @@ void PhonebookStates::startRead() {
     for (int row = 1; row < rows; ++row) {
         for (int col = 0; col < 3; ++col) table_.setCell(row, col, "");
     }
-    engine_.startGauge(size_);
+    gauge(0, size_, true);
     buttons(false, false);
     index_ = 1;
     row_ = 1;
@@ -98,7 +98,7 @@ void PhonebookStates::startRead() {
 }
 
 void PhonebookStates::startWrite() {
-    engine_.startGauge(std::max(0, table_.rowCount() - 1));
+    gauge(0, std::max(0, table_.rowCount() - 1), true);
     buttons(true, false);
     index_ = 1;
     gsm_.enter(z4state::kPhonebookWriteSelect, true);
@@ -131,7 +131,7 @@ void PhonebookStates::send(TransferEngine& engine, int state) {
                 engine.showStatusMessage("GSM phonebook write...");
                 link.clearReceive();
             } else {
-                engine.hideGauge();
+                gauge(progress_, gaugeMax_, false);
                 engine.showStatusMessage("Phonebook write OK");
                 buttons(true, true);
                 engine.vars().state = z4state::kLeaveMode;
@@ -166,7 +166,7 @@ void PhonebookStates::receiveRead(TransferEngine& engine) {
     const bool empty = textAt(rx, 14, "OK\r\n") || textAt(rx, 14, "ER");
     if (empty) {
         rx.clear();
-        engine.advanceGauge();
+        advance();
         if (index_ >= size_) {
             finishRead(engine, true);
         } else {
@@ -189,7 +189,7 @@ void PhonebookStates::receiveRead(TransferEngine& engine) {
         table_.setRowCount(row_);
     }
     rx.clear();
-    engine.advanceGauge();
+    advance();
     if (index_ >= size_) {
         finishRead(engine, false);
     } else {
@@ -201,7 +201,7 @@ void PhonebookStates::receiveRead(TransferEngine& engine) {
 void PhonebookStates::finishRead(TransferEngine& engine, bool empty) {
     engine.showStatusMessage("GSM phonebook read, ready");
     buttons(true, true);
-    engine.hideGauge();
+    gauge(progress_, gaugeMax_, false);
     // After an empty last location the module is taken out of modem mode; after an
     // entry it stays there (it needs a restart).
     engine.vars().state = empty ? z4state::kLeaveMode : z4state::kIdle;
@@ -212,7 +212,7 @@ void PhonebookStates::receiveWrite(TransferEngine& engine) {
     ReceiveBuffer& rx = engine.link().rx();
     if (!endsWithOk(rx)) return;
     ++index_;
-    engine.advanceGauge();
+    advance();
     rx.clear();
     engine.sendStep();
 }

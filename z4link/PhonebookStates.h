@@ -63,6 +63,8 @@ public:
     std::function<void(bool leftModemMode)> onDone;
     // The buttons BitBtn5 (read) and BitBtn6 (write) follow these.
     std::function<void(bool readEnabled, bool writeEnabled)> onButtons;
+    // The phonebook's own gauge: progress of max, shown or hidden.
+    std::function<void(int progress, int max, bool visible)> onGauge;
 
     bool handles(int state) const override;
     bool ownReplyShape(int state) const override;
@@ -76,6 +78,12 @@ private:
     void buttons(bool read, bool write) {
         if (onButtons) onButtons(read, write);
     }
+    void gauge(int progress, int max, bool visible) {
+        progress_ = progress;
+        gaugeMax_ = max;
+        if (onGauge) onGauge(progress, max, visible);
+    }
+    void advance() { gauge(progress_ + 1, gaugeMax_, true); }
 
     TransferEngine& engine_;
     GsmModeStates& gsm_;
@@ -83,6 +91,8 @@ private:
     int size_ = kSmallSize;
     int index_ = 1;
     int row_ = 1;
+    int progress_ = 0;
+    int gaugeMax_ = 0;
 };
 
 }  // namespace vardeck
