@@ -182,7 +182,9 @@ void addScreenControls(ControlRegistry& registry) {
     b.button("Button5", "PSTN send");
 
     // "Szám azonosítás": the SIM phone book
-    registry.add<Grid>("StringGrid1", 1 + 250, 3, 1);
+    // Header and one empty row; "Új" adds rows, a phonebook read sets them.
+    registry.add<Grid>("StringGrid1", 2, 3, 1);
+    registry.add<ProgressGauge>("Gauge2").setVisible(false);
     b.button("BitBtn5", "Olvasás");
     b.button("BitBtn6", "Elküldés");
     b.button("Button2", "Új");
@@ -334,10 +336,6 @@ void addMenuItems(ControlRegistry& registry) {
 
 const std::vector<std::string>& notYetAvailableControls() {
     static const std::vector<std::string> names = {
-        // SIM phone book and the GSM modem commands
-        "StringGrid1", "BitBtn5", "BitBtn6", "Button2", "Button3", "Button4", "CheckBox12", "SIMPINkdkikapcsolsa1",
-        "SMSkzponttelefonszm1", "EgyenleglekrdezsTMobile1", "Adathvsellenrzs1", "Voicehvstest1", "SMStest1",
-        "IMEInumber1",
         // sound and firmware uploads
         "Edit9", "Edit13", "Edit14", "Edit15", "Button8", "Button9", "Button10", "Button11", "Button7", "Button13",
         "Szoftverfrissts1",

@@ -21,6 +21,8 @@ enum class MenuView {
     Monitor,               // Z4Form3, "Monitor"
     EventLog,              // z4Form5, "Naplo kiolvasása"
     SignalChart,           // Z4Form6, "Térerő"
+    SmsCentre,             // SMSk, "SMS központ telefonszám"
+    Balance,               // MESS1, "Egyenleg lekérdezés (T-Mobile)"
 };
 
 // One terminal of a model's connector, as the wiring picture labels and wires it.

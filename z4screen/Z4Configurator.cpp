@@ -77,6 +77,9 @@ Z4Configurator::Z4Configurator(CommChannel& channel, Dialogs& dialogs, Z4ScreenE
         diagnostics_->monitorView.appendModuleBytes(bytes);
     };
 
+    gsm_ = std::make_unique<GsmViews>(*engine_, targets_.get<Grid>("StringGrid1"));
+    connectGsm();
+
     auto& form = targets_.get<Form>("Z4Form1");
     form.setCaption(brandInfo(brand_).configuratorCaption);
     form.setColor(brand_ == 50 ? kButtonFace : kConfiguratorColor);
@@ -129,11 +132,16 @@ void Z4Configurator::userChanged(const std::string& name) {
     } else {
         targets_.markEdited(name);
         editor_.userChanged(name);
+        if (name == "CheckBox12") {
+            gsm_->phonebook.setSize(targets_.get<CheckBox>("CheckBox12").checked() ? PhonebookStates::kLargeSize
+                                                                                   : PhonebookStates::kSmallSize);
+        }
     }
     changed();
 }
 
 void Z4Configurator::buttonClicked(const std::string& button) {
+    if (gsmButtonClicked(button)) return;
     if (button == "BitBtn1") {
         engine_->writeAll();
     } else if (button == "Button15") {
@@ -163,6 +171,10 @@ void Z4Configurator::buttonClicked(const std::string& button) {
 void Z4Configurator::menuClicked(const std::string& name) {
     auto* item = dynamic_cast<MenuItem*>(menus_.find(name));
     if (!item || !item->enabled()) return;
+    if (gsmMenuClicked(name)) {
+        changed();
+        return;
+    }
     if (name == "Olvass1") {
         engine_->readAll();
     } else if (name == "Elklds1") {

@@ -13,6 +13,7 @@
 #include "z4config/controls/Dialogs.h"
 #include "z4link/TransferEngine.h"
 #include "z4screen/DiagnosticViews.h"
+#include "z4screen/GsmViews.h"
 #include "z4screen/MenuViews.h"
 #include "z4screen/ReportClient.h"
 #include "z4screen/ScreenTargets.h"
@@ -106,6 +107,10 @@ public:
     // buttons, and their closing (the status view stops polling, the monitor leaves
     // monitor mode, a log or chart read still running is abandoned).
     DiagnosticViews& diagnostics() { return *diagnostics_; }
+    // The GSM modem operations: the phonebook page's buttons, the maintenance menu,
+    // the SMS centre and balance views.
+    GsmViews& gsm() { return *gsm_; }
+    // A click on a button of one of the views above (the diagnostic and GSM views).
     void diagnosticClicked(MenuView view, const std::string& control);
     void viewClosed(MenuView view);
 
@@ -154,6 +159,15 @@ private:
     void keepNotYetAvailableDisabled();
     void showMenuView(MenuView view);
     void openDiagnosticView(MenuView view);
+    // GSM modem operations (Z4ConfiguratorGsm.cpp).
+    void connectGsm();
+    bool gsmButtonClicked(const std::string& button);
+    bool gsmMenuClicked(const std::string& item);
+    void gsmViewClicked(MenuView view, const std::string& control);
+    void saveSimNames();
+    void openSimNames();
+    void noteModemModeKept();
+    std::string toModem(const std::string& utf8) const;
     void statusCycle(const StatusBlock& block, int length);
     std::string monitorSetting() const;
     // The current language's text of a message, for the parts that show messages.
@@ -178,6 +192,7 @@ private:
     MenuViews views_;
     std::unique_ptr<TcpReportClient> ownReportClient_;
     std::unique_ptr<DiagnosticViews> diagnostics_;
+    std::unique_ptr<GsmViews> gsm_;
     i18n::Language language_ = i18n::Language::Hungarian;
     std::string activePage_;
     std::string searchCaption_;  // what Form1's Label3 shows (the customer field's default)

@@ -62,6 +62,8 @@ void Z4Configurator::diagnosticClicked(MenuView view, const std::string& control
             if (control == "Button2") d.chartView.zoomClicked();
             if (control == "Button3") d.chartView.clearClicked();
             break;
+        case MenuView::SmsCentre:
+        case MenuView::Balance: gsmViewClicked(view, control); break;
         default: break;
     }
     changed();
@@ -80,6 +82,9 @@ void Z4Configurator::viewClosed(MenuView view) {
             break;
         case MenuView::EventLog: d.logView.close(); break;
         case MenuView::SignalChart: d.chartView.close(); break;
+        // Leaving either view takes the module out of GSM modem mode.
+        case MenuView::SmsCentre:
+        case MenuView::Balance: d.leaveMode.start(); break;
         default: break;
     }
     changed();
