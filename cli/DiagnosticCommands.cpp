@@ -146,6 +146,7 @@ int withSession(const std::vector<std::string>& raw, const std::string& command,
     try {
         a = parseArgs(raw);
         requireType(a);
+        requireNoPositional(a);
         if (a.report && (!a.imei || !z4screen::acceptableImei(*a.imei)))
             throw UsageError{"--report needs --imei with exactly 15 characters"};
         if (a.report && !z4screen::parseReportServer(*a.report)) throw UsageError{"--report needs HOST or HOST:PORT"};

@@ -29,8 +29,12 @@ Args parseArgs(const std::vector<std::string>& args) {
             a.company = true;
             continue;
         }
-        if (o == "--csv") {
-            a.csv = true;
+        if (o == "--csv" || o == "--data" || o == "--voice") {
+            (o == "--csv" ? a.csv : o == "--data" ? a.data : a.voice) = true;
+            continue;
+        }
+        if (o.rfind("--", 0) != 0) {
+            a.positional.push_back(o);
             continue;
         }
         if (i + 1 >= args.size()) throw UsageError{"unexpected \"" + o + "\""};
@@ -41,6 +45,8 @@ Args parseArgs(const std::vector<std::string>& args) {
         else if (o == "--report") a.report = v;
         else if (o == "--imei") a.imei = v;
         else if (o == "--text") a.text = v;
+        else if (o == "--pin") a.pin = v;
+        else if (o == "--size") a.size = parseNumber(o, v);
         else if (o == "--type") a.type = parseNumber(o, v);
         else if (o == "--firmware") a.firmware = parseNumber(o, v);
         else if (o == "--timeout-ms") a.timeoutMs = parseNumber(o, v);
@@ -62,6 +68,10 @@ bool validType(int code) { return code == 70 || code == 71 || code == 80 || code
 
 void requireType(const Args& a) {
     if (!a.type || !validType(*a.type)) throw UsageError{"--type must be 70, 71, 80, 90 or 100"};
+}
+
+void requireNoPositional(const Args& a) {
+    if (!a.positional.empty()) throw UsageError{"unexpected \"" + a.positional.front() + "\""};
 }
 
 TransferSession::Options sessionOptions(const Args& a) {

@@ -15,10 +15,13 @@ inline constexpr int kExitUsage = 2;
 inline constexpr int kExitNoAnswer = 3;  // the module did not answer in time
 
 struct Args {
-    std::optional<std::string> port, out, in, report, imei, text;
-    std::optional<int> type, firmware, timeoutMs, timeoutS, count, seconds;
+    std::optional<std::string> port, out, in, report, imei, text, pin;
+    std::optional<int> type, firmware, timeoutMs, timeoutS, count, seconds, size;
     bool company = false;
     bool csv = false;
+    bool data = false;
+    bool voice = false;
+    std::vector<std::string> positional;  // words that are not options, in order
 };
 
 struct UsageError {
@@ -33,6 +36,8 @@ int usage(const std::string& command, const std::string& message, const char* te
 bool validType(int code);
 // --type is given and a Z-4 family code; throws UsageError otherwise.
 void requireType(const Args& a);
+// Throws UsageError when words other than options were given.
+void requireNoPositional(const Args& a);
 
 TransferSession::Options sessionOptions(const Args& a);
 // Settles the firmware version (given, or asked). An exit code when that failed.

@@ -64,6 +64,7 @@ int runIdentify(const std::vector<std::string>& raw) {
     Args a;
     try {
         a = parseArgs(raw);
+        requireNoPositional(a);
     } catch (const UsageError& e) {
         return usage("identify", e.message, kIdentifyUsage);
     }
@@ -128,6 +129,7 @@ std::optional<int> parseTransferArgs(const std::vector<std::string>& raw, const 
     try {
         a = parseArgs(raw);
         requireType(a);
+        requireNoPositional(a);
         if (!(fileOption == std::string("--out") ? a.out : a.in)) throw UsageError{std::string(fileOption) + " is missing"};
     } catch (const UsageError& e) {
         return usage(command, e.message, usageText);
