@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "sim/SimProcess.h"
+#include "tests/engine/CliRun.h"
 #include "tests/sim/TestFiles.h"
 #include "tests/z4screen/ReportReceiver.h"
 
@@ -15,22 +16,6 @@ namespace {
 
 using namespace std::chrono_literals;
 using sim::Bytes;
-
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-};
-
-CliRun cli(const std::string& args) {
-    CliRun r;
-    FILE* pipe = ::popen((std::string(VARDECK_CLI_PATH) + " " + args).c_str(), "r");
-    if (pipe == nullptr) return r;
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) r.out += buffer;
-    const int status = ::pclose(pipe);
-    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
 
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> out;

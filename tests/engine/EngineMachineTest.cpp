@@ -14,11 +14,6 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-Bytes frameBytes(uint8_t b0, uint8_t b1, uint8_t b2, uint8_t b3) {
-    const Frame f = makeFrame(b0, b1, b2, b3);
-    return Bytes(f.begin(), f.end());
-}
-
 class ScriptedEngine : public ::testing::Test {
 protected:
     ScriptedEngine() { engine.setDeviceType(71); }

@@ -7,9 +7,16 @@
 #include "sim/LoopbackChannel.h"
 #include "sim/SimEndpoint.h"
 #include "sim/Z4FamilyModel.h"
+#include "z4link/Frame.h"
 #include "z4link/TransferEngine.h"
 
 namespace vardeck::testing {
+
+// The six bytes of a frame, as a channel sees them.
+inline std::vector<uint8_t> frameBytes(uint8_t b0, uint8_t b1, uint8_t b2, uint8_t b3) {
+    const Frame f = makeFrame(b0, b1, b2, b3);
+    return std::vector<uint8_t>(f.begin(), f.end());
+}
 
 // Keeps what the engine showed and asked, the way the screen would hold it.
 class RecordingListener : public TransferListener {

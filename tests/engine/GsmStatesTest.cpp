@@ -49,8 +49,7 @@ protected:
     }
     void answer(const Bytes& written) {
         if (written.size() == 6 && written[1] == 0xFD) {
-            const Frame f = makeFrame(0xAB, 0xAC, 0x00, 0x00);
-            channel.deliver(Bytes(f.begin(), f.end()));
+            channel.deliver(frameBytes(0xAB, 0xAC, 0x00, 0x00));
             return;
         }
         if (written.size() == 6) return;
@@ -85,8 +84,7 @@ TEST_F(Gsm, ModemModeSendsTheImageByteAndConfirmsWithATOnlyOnce) {
     image[0] = 0x5C;
     GsmCommandStates commands(engine, gsm);
     commands.startImei();
-    const Frame fd = makeFrame(0x00, 0xFD, 0x00, 0x5C);
-    EXPECT_EQ(channel.writes.front(), Bytes(fd.begin(), fd.end()));
+    EXPECT_EQ(channel.writes.front(), frameBytes(0x00, 0xFD, 0x00, 0x5C));
     modem = [](const std::string& line) {
         return line == "AT+CGSN\r" ? "\r\n356938035643809\r\n\r\nOK\r\n" : "\r\nOK\r\n";
     };

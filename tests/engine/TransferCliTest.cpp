@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "sim/SimProcess.h"
+#include "tests/engine/CliRun.h"
 #include "tests/sim/TestFiles.h"
 
 namespace vardeck::testing {
@@ -16,23 +17,6 @@ namespace {
 
 using namespace std::chrono_literals;
 using sim::Bytes;
-
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-};
-
-// Runs vardeck-cli with the arguments; standard error goes to the test log.
-CliRun cli(const std::string& args) {
-    CliRun r;
-    FILE* pipe = ::popen((std::string(VARDECK_CLI_PATH) + " " + args).c_str(), "r");
-    if (pipe == nullptr) return r;
-    char buffer[256];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) r.out += buffer;
-    const int status = ::pclose(pipe);
-    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
 
 TEST(TransferCli, IdentifyReadAndWriteAModule) {
     sim::testfiles::TempDir dir("vardeck-engine-cli");

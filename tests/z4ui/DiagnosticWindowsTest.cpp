@@ -79,6 +79,8 @@ TEST_F(DiagnosticWindows, TheStatusWindowShowsThePolledStatusLive) {
     const controls::Rgb band = z4screen::signalBandColor(shown.band);
     EXPECT_EQ(gauge->palette().color(QPalette::Highlight), QColor(band.r, band.g, band.b));
     EXPECT_EQ(bar->palette().color(QPalette::Window), QColor(240, 240, 240));
+    EXPECT_FALSE(status->findChild<QLineEdit*>("Edit4")->isVisible());  // no last Contact ID message
+    EXPECT_LT(status->height(), z4screen::StatusView::kContactIdHeight);
     saveShot(status, "status-71");
 
     closeWith(status, "BitBtn3");
@@ -91,6 +93,35 @@ TEST_F(DiagnosticWindows, TheStatusWindowShowsThePolledStatusLive) {
     EXPECT_EQ(text(status, "Label10"), "Power supply:");
     status->close();  // the close box
     EXPECT_TRUE(waitUntil([&] { return !diagnostics().polling.running(); }));
+}
+
+TEST_F(DiagnosticWindows, TheContactIdModelsStatusWindowIsTallerForItsLastMessage) {
+    attachSimulator({"--device", "100", "--firmware", "43"});
+    open(100);
+    ASSERT_TRUE(waitUntil([&] { return statusPanel(2) == "Sw: 4.3"; }, 30s)) << statusPanel(2).toStdString();
+    auto* status = openFromMenu("Modulllapotmegjelentse1", MenuView::Status);
+    EXPECT_EQ(status->height(), z4screen::StatusView::kContactIdHeight);
+    EXPECT_TRUE(status->findChild<QLineEdit*>("Edit4")->isVisible());
+    ASSERT_TRUE(waitUntil([&] { return !text(status, "Edit5").isEmpty(); }, 60s));
+    saveShot(status, "status-100");
+    closeWith(status, "BitBtn3");
+}
+
+// A window scale in the settings scales the view at its first opening; it keeps the
+// ratio and its place from then on.
+TEST_F(DiagnosticWindows, TheWindowScaleOfTheSettingsScalesTheStatusWindowOnce) {
+    settings.set("comport", "/nonexistent/z4ui");
+    settings.set("monitor", "3");  // 4/3
+    open(71);
+    auto* status = openFromMenu("Modulllapotmegjelentse1", MenuView::Status);
+    const QSize first = status->size();
+    EXPECT_EQ(first.width(), 430 * 4 / 3);
+    EXPECT_EQ(status->pos(), QPoint(5, 5));
+    closeWith(status, "BitBtn3");
+    status = openFromMenu("Modulllapotmegjelentse1", MenuView::Status);
+    EXPECT_EQ(status->size(), first);
+    EXPECT_EQ(status->pos(), QPoint(5, 5));
+    closeWith(status, "BitBtn3");
 }
 
 // The module's text arrives; what the view appends joins it without a reload, so
@@ -118,12 +149,13 @@ TEST_F(DiagnosticWindows, TheMonitorWindowAppendsTheModulesTextInTwoLanguages) {
     monitor->refresh();
     diagnostics().monitorView.appendModuleBytes("\nnext");
     monitor->refresh();
-    EXPECT_EQ(area->toPlainText(), modelText());
+    EXPECT_EQ(area->toPlainText().toStdString(), modelText().toStdString());
     EXPECT_TRUE(area->toPlainText().endsWith(QString::fromUtf8("árvíztűrő\nnext")));
     EXPECT_EQ(area->textCursor().selectedText(), selected);
+    saveShot(monitor, "monitor-71");
 
     monitor->findChild<QPushButton*>("Button1")->click();
-    EXPECT_EQ(area->toPlainText(), modelText());
+    EXPECT_EQ(area->toPlainText().toStdString(), modelText().toStdString());
     closeWith(monitor, "BitBtn1");
 
     choose("Angol1");
@@ -154,6 +186,7 @@ TEST_F(DiagnosticWindows, TheChartShowsThePointsAsTheyArrive) {
     EXPECT_EQ(series->at(1), QPointF(2, 24));
     EXPECT_EQ(series->at(2), QPointF(3, 17));
     EXPECT_EQ(xAxis->max(), 3);
+    saveShot(chart, "chart");
 
     EXPECT_EQ(chartView->rubberBand(), QChartView::RectangleRubberBand);
     chart->findChild<QPushButton*>("Button2")->click();
@@ -183,6 +216,7 @@ TEST_F(DiagnosticWindows, TheLogGridGrowsAsRecordsArrive) {
     EXPECT_EQ(grid->item(1, 1)->text(), "Be2");
     EXPECT_EQ(grid->item(1, 2)->text(), "12:02");
     EXPECT_EQ(text(log, "Label1"), "2 / 9");
+    saveShot(log, "event-log");
     log->close();
     EXPECT_TRUE(waitUntil([&] { return !log->isVisible(); }));
 }

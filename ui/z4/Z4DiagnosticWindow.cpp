@@ -32,10 +32,20 @@ void DiagnosticWindow::bindButtons(const std::vector<std::string>& modelButtons,
     bind(std::move(actions));
 }
 
-void DiagnosticWindow::applyScale(const std::optional<z4config::WindowScale>& scale) {
-    if (!scale || scale->denominator <= 0) return;
-    resize(width() * scale->numerator / scale->denominator, height() * scale->numerator / scale->denominator);
-    move(scale->left, scale->top);
+void DiagnosticWindow::place(QWidget* over, const std::optional<z4config::WindowScale>& taken,
+                             std::optional<QSize> design) {
+    const bool first = taken && taken->numerator > 0 && taken->denominator > 0;
+    if (first) scale_ = taken;
+    if (design) resize(scaled(*design));
+    else if (first) resize(scaled(size()));
+    if (first) move(taken->left, taken->top);
+    else if (!scale_) MenuViewWindow::placeOver(over);
+}
+
+QSize DiagnosticWindow::scaled(QSize design) const {
+    if (!scale_) return design;
+    return {design.width() * scale_->numerator / scale_->denominator,
+            design.height() * scale_->numerator / scale_->denominator};
 }
 
 }  // namespace vardeck::ui::z4

@@ -31,15 +31,21 @@ protected:
     // Binds the widgets: a click on one of `modelButtons` goes to the configurator,
     // one on `closeButton` (when given) closes the window.
     void bindButtons(const std::vector<std::string>& modelButtons, const char* closeButton);
-    // Applies the first opening's window scale, if the view has one for it: the
-    // window grows or shrinks by the ratio and goes to the screen's top left corner.
-    void applyScale(const std::optional<z4config::WindowScale>& scale);
+    // Sizes and places the window as it opens. `taken` is the view's window scale,
+    // which the first opening of the run has (if the settings ask for one): the window
+    // grows or shrinks by it and goes to the scale's corner, and keeps that ratio and
+    // place for the run. A window without one is centred over `over`. `design` is
+    // the size the view asks for this time, before scaling; none: the size it has.
+    void place(QWidget* over, const std::optional<z4config::WindowScale>& taken, std::optional<QSize> design = {});
 
     z4screen::Z4Configurator& model_;
 
 private:
+    QSize scaled(QSize design) const;
+
     z4screen::MenuView which_;
     std::unique_ptr<ModelTimerDriver> timers_;
+    std::optional<z4config::WindowScale> scale_;
 };
 
 // The windows of the views, each over its view model in model.diagnostics().

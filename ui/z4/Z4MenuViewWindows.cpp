@@ -188,6 +188,8 @@ MenuViewWindows::~MenuViewWindows() = default;
 MenuViewWindow* MenuViewWindows::window(MenuView view) const { return windows_.at(view).get(); }
 
 void MenuViewWindows::open(MenuView view, QWidget* over) {
+    // A view the program has no window for yet is not opened (rather than ending the program).
+    if (!windows_.count(view)) return;
     MenuViewWindow* shown = window(view);
     shown->refresh();
     shown->placeOver(over);

@@ -61,8 +61,7 @@ public:
     }
 
     void placeOver(QWidget* over) override {
-        MenuViewWindow::placeOver(over);
-        applyScale(view_.takeWindowScale());
+        place(over, view_.takeWindowScale());
     }
 
 private:

@@ -20,6 +20,19 @@ namespace {
 
 // Signal strengths run from 0 to 31; the axis leaves room above.
 constexpr int kStrengthAxisMax = 35;
+constexpr int kStrengthTick = 5;
+
+// A tick step of 1, 2 or 5 times a power of ten that gives at most about eight ticks,
+// so that every tick falls on a whole number.
+int tickStep(int range) {
+    int step = 1;
+    for (int decade = 1;; decade *= 10) {
+        for (int factor : {1, 2, 5}) {
+            step = factor * decade;
+            if (range / step <= 8) return step;
+        }
+    }
+}
 
 class SignalChartWindow : public DiagnosticWindow {
 public:
@@ -35,6 +48,10 @@ public:
         yAxis_ = new QValueAxis(chart);
         yAxis_->setLabelFormat("%d");
         yAxis_->setRange(0, kStrengthAxisMax);
+        yAxis_->setTickType(QValueAxis::TicksDynamic);
+        yAxis_->setTickInterval(kStrengthTick);
+        xAxis_->setTickType(QValueAxis::TicksDynamic);
+        xAxis_->setTickAnchor(0);
         chart->addAxis(xAxis_, Qt::AlignBottom);
         chart->addAxis(yAxis_, Qt::AlignLeft);
         series_->attachAxis(xAxis_);
@@ -93,7 +110,9 @@ private:
     // The whole series in view, unless the user has zoomed in.
     void fitAxes() {
         if (chartView_->chart()->isZoomed()) return;
-        xAxis_->setRange(0, std::max(lastX_, 1));
+        const int right = std::max(lastX_, 1);
+        xAxis_->setTickInterval(tickStep(right));
+        xAxis_->setRange(0, right);
         yAxis_->setRange(0, kStrengthAxisMax);
     }
 

@@ -77,9 +77,8 @@ public:
         layout()->activate();
         const controls::Placement& p = view_.Z4Form2.placement();
         const int natural = sizeHint().height();
-        resize(kWidth, p.height ? std::max(*p.height + p.heightShift, minimumSizeHint().height()) : natural);
-        MenuViewWindow::placeOver(over);
-        applyScale(view_.takeWindowScale());
+        const int height = p.height ? std::max(*p.height + p.heightShift, minimumSizeHint().height()) : natural;
+        place(over, view_.takeWindowScale(), QSize(kWidth, height));
     }
 
 private:
