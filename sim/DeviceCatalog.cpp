@@ -24,6 +24,7 @@ std::unique_ptr<DeviceModel> makeDeviceModel(int code, const ModelOptions& optio
     if (Z4FamilyModel::isFamilyCode(code)) {
         auto model = std::make_unique<Z4FamilyModel>(code, options.firmware, options.z4Timing);
         model->setDiagnostics(options.z4Diagnostics);
+        model->gsmModem() = GsmModem(options.gsmModem);
         return model;
     }
     switch (code) {

@@ -14,6 +14,8 @@ struct ModelOptions {
     Z4Timing z4Timing;
     // Status bytes, live status, event log, history and monitor text of the Z-4 family.
     Z4Diagnostics z4Diagnostics;
+    // The Z-4 family's GSM modem and SIM: PIN, IMEI, balance text, phonebook.
+    GsmModemSettings gsmModem;
 };
 
 // The device type codes a model exists for, in ascending order.

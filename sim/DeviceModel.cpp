@@ -37,6 +37,7 @@ std::vector<Emission> DeviceModel::takeEmissions() {
 
 void DeviceModel::processInput() {
     for (;;) {
+        if (framingSuspended()) return;
         if (raw_) {
             if (input_.size() < raw_->count) return;
             Bytes payload(input_.begin(), input_.begin() + static_cast<std::ptrdiff_t>(raw_->count));
@@ -60,11 +61,15 @@ void DeviceModel::processInput() {
             continue;
         }
         input_.erase(input_.begin(), input_.begin() + kFrameSize);
-        frameLog_.push_back(ReceivedFrame{now_, frame, false});
-        // The handler may append to the log or the queues; index, not reference.
-        const std::size_t logIndex = frameLog_.size() - 1;
-        frameLog_[logIndex].handled = onFrame(frame);
+        acceptFrame(frame);
     }
+}
+
+void DeviceModel::acceptFrame(const Frame& frame) {
+    frameLog_.push_back(ReceivedFrame{now_, frame, false});
+    // The handler may append to the log or the queues; index, not reference.
+    const std::size_t logIndex = frameLog_.size() - 1;
+    frameLog_[logIndex].handled = onFrame(frame);
 }
 
 void DeviceModel::send(Bytes bytes, SimTime after) {

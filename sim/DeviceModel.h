@@ -87,6 +87,12 @@ protected:
     virtual std::optional<SimTime> modelWakeup() const { return std::nullopt; }
     // Consumes pending input; the default assembles frames and raw payloads.
     virtual void processInput();
+    // True while the model takes its input itself (a mode a frame switched on):
+    // the default processInput() then stops and leaves the rest of the input.
+    virtual bool framingSuspended() const { return false; }
+    // Logs a frame and hands it to onFrame(), as processInput() does with the
+    // frames it assembles; for a model that finds frames in input of its own.
+    void acceptFrame(const Frame& frame);
     // Called by clearFrameLog(): a model drops the records it keeps beside the log.
     virtual void clearHistory() {}
 

@@ -46,23 +46,28 @@ bool loadMemoryFile(const std::string& path, std::span<uint8_t> memory, std::str
 }
 
 bool saveMemoryFile(const std::string& path, std::span<const uint8_t> memory, std::string& error) {
+    return writeFileAtomically(path, memory, "memory file", error);
+}
+
+bool writeFileAtomically(const std::string& path, std::span<const uint8_t> content, const std::string& what,
+                         std::string& error) {
     const std::string temporary = path + ".tmp";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (!out) {
-            error = describeErrno("cannot write memory file", temporary);
+            error = describeErrno("cannot write " + what, temporary);
             return false;
         }
-        out.write(reinterpret_cast<const char*>(memory.data()), static_cast<std::streamsize>(memory.size()));
+        out.write(reinterpret_cast<const char*>(content.data()), static_cast<std::streamsize>(content.size()));
         out.flush();
         if (!out) {
-            error = "cannot write memory file " + temporary;
+            error = "cannot write " + what + " " + temporary;
             std::remove(temporary.c_str());
             return false;
         }
     }
     if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        error = describeErrno("cannot replace memory file", path);
+        error = describeErrno("cannot replace " + what, path);
         std::remove(temporary.c_str());
         return false;
     }

@@ -18,6 +18,11 @@ bool loadMemoryFile(const std::string& path, std::span<uint8_t> memory, std::str
 // so that an interrupted save never leaves a half-written memory behind.
 bool saveMemoryFile(const std::string& path, std::span<const uint8_t> memory, std::string& error);
 
+// Writes `content` to the file through a temporary file renamed over it; a
+// failure is reported in `error` naming the file as `what` ("memory file").
+bool writeFileAtomically(const std::string& path, std::span<const uint8_t> content, const std::string& what,
+                         std::string& error);
+
 // Reads a whole data file of at most `maxSize` bytes into `content`. A missing,
 // unreadable or longer file is refused with a message in `error` that names it
 // as `what` ("event log file").

@@ -2,8 +2,10 @@
 
 #include "sim/DeviceCatalog.h"
 #include "sim/MemoryFile.h"
+#include "sim/SimNameFile.h"
 #include "sim/Z4DiagnosticData.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -49,6 +51,15 @@ std::optional<std::vector<uint8_t>> parseHexBytes(const std::string& text) {
     return bytes;
 }
 
+bool allDigits(const std::string& text, std::size_t minCount, std::size_t maxCount) {
+    return text.size() >= minCount && text.size() <= maxCount &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+constexpr std::size_t kMinPinDigits = 4;
+constexpr std::size_t kMaxPinDigits = 8;
+constexpr std::size_t kImeiDigits = 15;
+
 std::string knownCodesText() {
     std::string text;
     for (int code : knownDeviceCodes()) text += (text.empty() ? "" : ", ") + std::to_string(code);
@@ -87,7 +98,18 @@ std::string simUsage() {
            "  --monitor-text FILE   the text monitor mode streams (at most 1 MiB); default a\n"
            "                  few GSM modem lines. It leaves at 9600 bit/s in pieces of up to\n"
            "                  16 bytes and starts again 1 s after its end, until the leave frame\n"
-           "                  or a restart\n";
+           "                  or a restart\n"
+           "GSM modem of the Z-4 family (the frame 00 FD 00 b passes bytes to it until the\n"
+           "leave frame 00 FB 00 00 or a restart):\n"
+           "  --phonebook FILE  the SIM phonebook as a SIM name file (row count, then number\n"
+           "                  and name of locations 1-250, one line each); loaded at start,\n"
+           "                  written back at exit; a missing file starts empty\n"
+           "  --pin NNNN      the SIM's PIN, 4 to 8 digits (default 0000)\n"
+           "  --imei DIGITS   the modem's 15-digit IMEI (default 356938035643809)\n"
+           "  --balance TEXT  the text of the balance answer to ATD*102#; (default a\n"
+           "                  Hungarian text with grave accents)\n"
+           "  --modem-log FILE  every line the modem received, one a line, CR as \\r, LF\n"
+           "                  as \\n, Ctrl-Z as ^Z, other control bytes as \\xHH\n";
 }
 
 std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& args, std::string& error) {
@@ -169,6 +191,34 @@ std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& args, 
             }
             (arg == "--eventlog" ? options.eventLogFile
                                  : arg == "--history" ? options.historyFile : options.monitorTextFile) = *text;
+        } else if (arg == "--phonebook" || arg == "--modem-log") {
+            const std::string* text = value();
+            if (!text) return std::nullopt;
+            if (text->empty()) {
+                error = arg + " needs a path";
+                return std::nullopt;
+            }
+            (arg == "--phonebook" ? options.phonebookFile : options.modemLogFile) = *text;
+        } else if (arg == "--pin") {
+            const std::string* text = value();
+            if (!text) return std::nullopt;
+            if (!allDigits(*text, kMinPinDigits, kMaxPinDigits)) {
+                error = "--pin takes 4 to 8 digits, not '" + *text + "'";
+                return std::nullopt;
+            }
+            options.pin = *text;
+        } else if (arg == "--imei") {
+            const std::string* text = value();
+            if (!text) return std::nullopt;
+            if (!allDigits(*text, kImeiDigits, kImeiDigits)) {
+                error = "--imei takes 15 digits, not '" + *text + "'";
+                return std::nullopt;
+            }
+            options.imei = *text;
+        } else if (arg == "--balance") {
+            const std::string* text = value();
+            if (!text) return std::nullopt;
+            options.balanceText = *text;
         } else if (arg == "--pace") {
             options.pace = true;
         } else if (arg == "--verbose") {
@@ -203,6 +253,13 @@ std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& args, 
                         !options.historyFile.empty() || !options.monitorTextFile.empty();
     if (z4Data && !options.help && !Z4FamilyModel::isFamilyCode(options.device)) {
         error = "--status, --status-live, --eventlog, --history and --monitor-text are for the Z-4 family "
+                "(70, 71, 80, 90, 100), not device " + std::to_string(options.device);
+        return std::nullopt;
+    }
+    const bool modemData = !options.phonebookFile.empty() || options.pin || options.imei || options.balanceText ||
+                           !options.modemLogFile.empty();
+    if (modemData && !options.help && !Z4FamilyModel::isFamilyCode(options.device)) {
+        error = "--phonebook, --pin, --imei, --balance and --modem-log are for the Z-4 family "
                 "(70, 71, 80, 90, 100), not device " + std::to_string(options.device);
         return std::nullopt;
     }
@@ -243,6 +300,13 @@ std::optional<ModelOptions> makeModelOptions(const SimOptions& options, std::str
             return std::nullopt;
         }
         z4.monitorText = std::move(text);
+    }
+    GsmModemSettings& modem = model.gsmModem;
+    if (options.pin) modem.pin = *options.pin;
+    if (options.imei) modem.imei = *options.imei;
+    if (options.balanceText) modem.balanceText.assign(options.balanceText->begin(), options.balanceText->end());
+    if (!options.phonebookFile.empty() && !loadSimNameFile(options.phonebookFile, modem.phonebook, error)) {
+        return std::nullopt;
     }
     return model;
 }

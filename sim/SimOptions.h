@@ -12,7 +12,8 @@ namespace vardeck::sim {
 //   vardeck-sim --device CODE [--firmware N] [--memory FILE] [--link PATH] [--pace]
 //               [--drop P] [--corrupt P] [--noise P] [--delay-ms N] [--seed S] [--verbose]
 //               [--status HEX] [--status-live] [--eventlog FILE] [--history FILE]
-//               [--monitor-text FILE]
+//               [--monitor-text FILE] [--phonebook FILE] [--pin NNNN] [--imei DIGITS]
+//               [--balance TEXT] [--modem-log FILE]
 struct SimOptions {
     int device = 0;
     int firmware = 43;
@@ -30,6 +31,12 @@ struct SimOptions {
     std::string eventLogFile;
     std::string historyFile;
     std::string monitorTextFile;
+    // The Z-4 family's GSM modem (the phonebook file is read by makeModelOptions()).
+    std::string phonebookFile;
+    std::optional<std::string> pin;
+    std::optional<std::string> imei;
+    std::optional<std::string> balanceText;
+    std::string modemLogFile;
 };
 
 // Exit status for a command line that cannot be used.
@@ -39,8 +46,8 @@ std::string simUsage();
 // Parses the arguments after the program name. On a mistake returns nothing and
 // puts a one-line explanation in `error`.
 std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& args, std::string& error);
-// The model's options from the command line, with the data files read and
-// checked. On a file that cannot be used returns nothing with a one-line `error`
+// The model's options from the command line, with the data files (the SIM name
+// file included; a missing one is an empty phonebook) read and checked. On a file that cannot be used returns nothing with a one-line `error`
 // (a usage error: kUsageExitCode).
 std::optional<ModelOptions> makeModelOptions(const SimOptions& options, std::string& error);
 

@@ -66,12 +66,17 @@ void Z4FamilyModel::setEventLog(Bytes records) {
 void Z4FamilyModel::onTime() {
     advanceLiveStatus();
     streamMonitorText();
+    passModemTime();
 }
 
 std::optional<SimTime> Z4FamilyModel::modelWakeup() const {
     std::optional<SimTime> wake;
     if (monitor_ && !monitorText_.empty()) wake = monitor_->nextDue;
     if (live_ && (!wake || live_->nextTick < *wake)) wake = live_->nextTick;
+    if (modemMode_) {
+        const std::optional<SimTime> modem = modem_.nextWakeup();
+        if (modem && (!wake || *modem < *wake)) wake = modem;
+    }
     return wake;
 }
 
@@ -112,13 +117,14 @@ bool Z4FamilyModel::handleModeSwitch(const Frame& frame) {
         return true;
     }
     if (frame[2] != 0x00) return false;
-    if (!monitor_) {
+    if (!monitor_ && !modemMode_) {
         // No mode to leave: the answer that needs no closing frame.
         sendFrame(kAck, z4cmd::kModeLeftDirectly, 0x00, 0x00);
         return true;
     }
     // The text stops here: onTime() sent what was due before this frame came.
     endMonitorMode();
+    endModemMode();
     sendFrame(kAck, z4cmd::kModeAccepted, 0x00, 0x00);
     closingFrameUntil_ = now() + timing_.closingFrameWindow;
     return true;

@@ -59,6 +59,7 @@ bool Z4FamilyModel::onFrame(const Frame& frame) {
         case z4cmd::kLifeSignalTest: return handleLifeSignalTest(frame);
         case z4cmd::kReadEventRecord: return handleEventRecordRead(frame);
         case z4cmd::kModeSwitch: return handleModeSwitch(frame);
+        case z4cmd::kGsmModem: return handleGsmModem(frame);
         default: return false;
     }
 }
@@ -81,6 +82,7 @@ bool Z4FamilyModel::handleRestart(const Frame& frame) {
     if (!samePayload(frame, kRestartFrame)) return false;
     ++counters_.restarts;
     endMonitorMode();
+    endModemMode();
     quietUntil_ = now() + timing_.restartQuiet;
     return true;
 }

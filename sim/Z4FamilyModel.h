@@ -1,5 +1,6 @@
 #pragma once
 #include "sim/ByteMemoryModel.h"
+#include "sim/GsmModem.h"
 #include "sim/Z4DiagnosticData.h"
 
 #include <cstdint>
@@ -61,12 +62,22 @@ struct ClockSetting {
 //                            odd r: no answer
 //   00 FB 01 00              monitor mode -> AB AC 01 00, then the monitor text
 //                            streams at 9600 bit/s, again and again after a pause
-//   00 FB 00 00              leave monitor mode -> AB AC 00 00, the text stops at
-//                            once; outside monitor mode -> AB 02 00 00 (left directly)
+//   00 FB 00 00              leave monitor or GSM modem mode -> AB AC 00 00, the
+//                            text stops at once; outside both -> AB 02 00 00 (left
+//                            directly)
 //   02 02 00 00              closing frame after the leave reply: no answer
 //                            (any other time it is the status read of byte 512)
+//   00 FD 00 b               GSM modem mode (b: any byte) -> AB AC 00 00; ends
+//                            monitor mode
 // A block whose data sum is wrong is not stored and not acknowledged. Frames are
 // heard and answered while the monitor text streams; a restart ends monitor mode.
+//
+// In GSM modem mode (Z4ModemMode.cpp) the module passes every byte to its GSM
+// modem (GsmModem) and the modem's answers back, and assembles no frames. It only
+// watches the byte stream for the exact six bytes of the leave frame and of the
+// restart frame, which end the mode as above (the leave frame's closing frame
+// included). Bytes that began to look like one of them but turned out not to be
+// go on to the modem; a partial frame waits for the byte that decides.
 //
 // With a live status (setLiveStatus) the status block moves once a second of
 // simulated time: the signal strength (byte 3) wanders within 0 to 31, the GSM
@@ -98,6 +109,9 @@ public:
         std::size_t monitorBytesSent = 0;  // monitor text bytes sent
         std::size_t closingFrames = 0;
         std::size_t liveStatusTicks = 0;
+        std::size_t modemEntered = 0;
+        std::size_t modemLeft = 0;         // by the leave frame or a restart
+        std::size_t modemBytesPassed = 0;  // bytes the modem received
     };
 
     // Live status changes per tick of Z4Timing::liveStatusPeriod.
@@ -135,6 +149,11 @@ public:
     const Bytes& monitorText() const { return monitorText_; }
     bool inMonitorMode() const { return monitor_.has_value(); }
 
+    // The GSM modem with its SIM (phonebook, PIN, IMEI, balance text).
+    GsmModem& gsmModem() { return modem_; }
+    const GsmModem& gsmModem() const { return modem_; }
+    bool inModemMode() const { return modemMode_; }
+
     // The latest clock setting the module accepted, if any.
     const std::optional<ClockSetting>& lastClockSetting() const { return lastClock_; }
     const Counters& counters() const { return counters_; }
@@ -147,6 +166,9 @@ protected:
     std::optional<SimTime> modelWakeup() const override;
     bool ownsAddress(uint16_t address) const override;
     void restoreOwnedBytes() override;
+    void processInput() override;
+    bool framingSuspended() const override { return modemMode_; }
+    void clearHistory() override;
 
 private:
     bool handleStatusRead(const Frame& frame);
@@ -174,6 +196,13 @@ private:
     void advanceLiveStatus();
     void liveStatusTick();
 
+    // GSM modem mode (Z4ModemMode.cpp).
+    bool handleGsmModem(const Frame& frame);
+    void passInputToModem();
+    void passModemTime();
+    void forwardModemOutput();
+    void endModemMode();
+
     struct MonitorStream {
         std::size_t position = 0;  // next text byte to send
         SimTime nextDue{0};        // when it may leave
@@ -198,6 +227,9 @@ private:
     std::optional<MonitorStream> monitor_;
     std::optional<SimTime> closingFrameUntil_;
     std::optional<LiveStatus> live_;
+    GsmModem modem_;
+    bool modemMode_ = false;
+    Bytes watched_;  // bytes in modem mode that may still become the leave or restart frame
 };
 
 }  // namespace vardeck::sim

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "z4link/AtReply.h"
 #include "z4link/GsmModeStates.h"
 #include "z4link/TransferEngine.h"
 
@@ -172,21 +173,21 @@ void GsmCommandStates::receive(TransferEngine& engine, int state) {
     switch (state) {
         case z4state::kPinEntryWait:
             // After the 15-byte echo of the PIN line and CR LF.
-            if (textAt(rx, 17, "OK")) {
+            if (okAt(rx, kPinEntryOkPosition)) {
                 v.state = z4state::kPinLockRelease;
                 engine.showStatusMessage("PIN CODE OK");
                 v.countdown = kPinConfirmCountdown;
             }
             break;
         case z4state::kPinLockReleaseWait:
-            if (rx.fill() == 28 && textAt(rx, 24, "OK")) {
+            if (lockReleaseConfirmed(rx)) {
                 v.state = z4state::kIdle;
                 engine.showStatusMessage("PIN CODE OFF");
                 if (onPinDone) onPinDone(true);
             }
             break;
         case z4state::kSmsCentre:
-            if (endsWithOk(rx)) {
+            if (endsWithOkCrLf(rx)) {
                 v.state = z4state::kIdle;
                 rx.clear();
                 if (onSmsCentreSet) onSmsCentreSet();
@@ -198,7 +199,8 @@ void GsmCommandStates::receive(TransferEngine& engine, int state) {
             if (rx.fill() > kBalanceEnough && v.countdown > kBalanceShortened) v.countdown = kBalanceShortened;
             break;
         case z4state::kImei:
-            if (textAt(rx, kImeiEcho, "CGSN") && rx.fill() > kImeiMinimum) {
+            if (rx.fill() > kImeiMinimum && rx.at(kImeiEcho) == 'C' && rx.at(kImeiEcho + 1) == 'G' &&
+                rx.at(kImeiEcho + 2) == 'S' && rx.at(kImeiEcho + 3) == 'N') {
                 std::string imei;
                 for (int p = kImeiStart; p < kImeiStart + kImeiLength; ++p) imei += static_cast<char>(rx.at(p));
                 while (!imei.empty() && (imei.back() == '\r' || imei.back() == '\n')) imei.pop_back();

@@ -1,19 +1,10 @@
 #include "z4link/GsmModeStates.h"
 
+#include "z4link/AtReply.h"
 #include "z4link/CommandCodes.h"
 #include "z4link/TransferEngine.h"
 
 namespace vardeck {
-
-bool textAt(const ReceiveBuffer& rx, int position, std::string_view text) {
-    if (position < 0 || position + static_cast<int>(text.size()) > rx.fill()) return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (rx.at(position + static_cast<int>(i)) != static_cast<uint8_t>(text[i])) return false;
-    }
-    return true;
-}
-
-bool endsWithOk(const ReceiveBuffer& rx) { return textAt(rx, rx.fill() - 4, "OK\r\n"); }
 
 GsmModeStates::GsmModeStates(TransferEngine& engine) : engine_(engine) { engine.addStates(*this); }
 
@@ -54,7 +45,7 @@ void GsmModeStates::receive(TransferEngine& engine, int state) {
         return;
     }
     // The echoed "AT" CR and CR LF come first, so the modem's "OK" stands at 5.
-    if (textAt(rx, 5, "OK")) {
+    if (okAt(rx, kAtProbeOkPosition)) {
         engine.showStatusMessage("GSM modem mode OK!");
         engine.vars().state = engine.vars().returnState;
         // The same answer must not confirm the mode a second time.

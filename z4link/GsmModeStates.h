@@ -1,6 +1,4 @@
 #pragma once
-#include <string_view>
-
 #include "z4link/TransferEngineStates.h"
 
 namespace vardeck {
@@ -27,11 +25,5 @@ private:
     TransferEngine& engine_;
 };
 
-// The modem's answers are text lines; these look at the receive buffer as they are.
-class ReceiveBuffer;
-// The buffer ends with "OK" CR LF.
-bool endsWithOk(const ReceiveBuffer& rx);
-// The bytes at `position` read `text` (never beyond the fill count).
-bool textAt(const ReceiveBuffer& rx, int position, std::string_view text);
 
 }  // namespace vardeck

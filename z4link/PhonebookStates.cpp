@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "z4link/AtReply.h"
 #include "z4link/GsmModeStates.h"
 #include "z4link/NumberText.h"
 #include "z4link/TransferEngine.h"
@@ -13,6 +14,7 @@ constexpr int kCountdown = 20;
 constexpr std::size_t kFieldLimit = 33;  // characters of a number or name taken from an answer
 constexpr std::size_t kWrittenName = 12;
 constexpr int kEntryLinePairs = 3;       // CR LF pairs up to the end of an entry
+constexpr int kEmptyAnswer = 14;         // after the 12-byte echo of a read line and CR LF
 
 std::string withoutQuotes(const std::string& text) {
     std::string out = text;
@@ -26,21 +28,6 @@ int readQuoted(const ReceiveBuffer& rx, int from, std::string& out) {
     int p = from;
     while (p < rx.fill() && rx.at(p) != '"' && out.size() < kFieldLimit) out += static_cast<char>(rx.at(p++));
     return p;
-}
-
-int crLfPairs(const ReceiveBuffer& rx) {
-    int pairs = 0;
-    for (int i = 0; i + 1 < rx.fill(); ++i) {
-        if (rx.at(i) == '\r' && rx.at(i + 1) == '\n') ++pairs;
-    }
-    return pairs;
-}
-
-int findEntryColon(const ReceiveBuffer& rx) {
-    for (int i = 0; i + 2 < rx.fill(); ++i) {
-        if (rx.at(i) == 'B' && rx.at(i + 1) == 'R' && rx.at(i + 2) == ':') return i + 2;
-    }
-    return -1;
 }
 
 }  // namespace
@@ -147,7 +134,7 @@ void PhonebookStates::receive(TransferEngine& engine, int state) {
     switch (state) {
         case z4state::kPhonebookRead: receiveRead(engine); break;
         case z4state::kPhonebookWriteSelect:
-            if (endsWithOk(rx)) {
+            if (endsWithOkCrLf(rx)) {
                 rx.clear();
                 engine.vars().state = z4state::kPhonebookWrite;
                 engine.sendStep();
@@ -163,7 +150,8 @@ void PhonebookStates::receive(TransferEngine& engine, int state) {
 void PhonebookStates::receiveRead(TransferEngine& engine) {
     ReceiveBuffer& rx = engine.link().rx();
     // An empty location: the answer right after the 12-byte echo and CR LF.
-    const bool empty = textAt(rx, 14, "OK\r\n") || textAt(rx, 14, "ER");
+    const bool empty = (okAt(rx, kEmptyAnswer) && rx.at(kEmptyAnswer + 2) == '\r' && rx.at(kEmptyAnswer + 3) == '\n') ||
+                       errorAt(rx, kEmptyAnswer);
     if (empty) {
         rx.clear();
         advance();
@@ -175,9 +163,10 @@ void PhonebookStates::receiveRead(TransferEngine& engine) {
         }
         return;
     }
-    if (crLfPairs(rx) < kEntryLinePairs) return;
-    const int colon = findEntryColon(rx);
-    if (colon < 0) return;
+    if (countCrLf(rx) < kEntryLinePairs) return;
+    const int tag = findPhonebookTag(rx);
+    if (tag < 0) return;
+    const int colon = tag + 2;
     const PhonebookEntry entry = parsePhonebookEntry(rx, colon);
     // Never past the table: one row per location read, at most the phonebook size.
     if (row_ <= size_) {
@@ -210,7 +199,7 @@ void PhonebookStates::finishRead(TransferEngine& engine, bool empty) {
 
 void PhonebookStates::receiveWrite(TransferEngine& engine) {
     ReceiveBuffer& rx = engine.link().rx();
-    if (!endsWithOk(rx)) return;
+    if (!endsWithOkCrLf(rx)) return;
     ++index_;
     advance();
     rx.clear();

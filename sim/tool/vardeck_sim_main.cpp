@@ -3,7 +3,9 @@
 // until SIGINT or SIGTERM.
 #include "sim/DeviceCatalog.h"
 #include "sim/MemoryFile.h"
+#include "sim/ModemLog.h"
 #include "sim/PtyRunner.h"
+#include "sim/SimNameFile.h"
 #include "sim/SimOptions.h"
 
 #include <csignal>
@@ -45,6 +47,13 @@ int main(int argc, char** argv) {
         if (!loadMemoryFile(options->memoryFile, model->memory(), error)) return fail(error, kUsageExitCode);
         model->memoryLoaded();
     }
+    // The modem options are only taken for the Z-4 family (parseSimOptions).
+    auto* module = dynamic_cast<Z4FamilyModel*>(model.get());
+    ModemLogFile modemLog;
+    if (module && !options->modemLogFile.empty()) {
+        if (!modemLog.open(options->modemLogFile, error)) return fail(error, kUsageExitCode);
+        module->gsmModem().setLineObserver([&modemLog](const Bytes& line) { modemLog.write(line); });
+    }
 
     FaultInjector faults(options->faults);
     SimEndpoint endpoint(*model, &faults);
@@ -70,6 +79,10 @@ int main(int argc, char** argv) {
     int status = 0;
     if (!served) status = fail(error);
     if (!options->memoryFile.empty() && !saveMemoryFile(options->memoryFile, model->memory(), error)) {
+        status = fail(error);
+    }
+    if (module && !options->phonebookFile.empty() &&
+        !saveSimNameFile(options->phonebookFile, module->gsmModem().phonebook(), error)) {
         status = fail(error);
     }
     return status;

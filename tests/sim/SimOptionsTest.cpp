@@ -45,6 +45,11 @@ TEST(SimOptions, RefusesMistakesWithAReason) {
         {"--device", "71", "--status", ""},
         {"--device", "71", "--eventlog", ""},
         {"--device", "30", "--status-live"},     // not a Z-4 family device
+        {"--device", "71", "--imei", "35693803564380"},  // 14 digits
+        {"--device", "71", "--pin", "12a4"},
+        {"--device", "71", "--pin", "123"},
+        {"--device", "71", "--phonebook", ""},
+        {"--device", "50", "--balance", "x"},    // the GSM modem is the Z-4 family's
     };
     for (const auto& args : bad) {
         std::string error;
@@ -109,4 +114,28 @@ TEST(SimOptions, RefusesDataFilesOfTheWrongSize) {
     auto missing = parseSimOptions({"--device", "71", "--eventlog", dir.file("none")}, error);
     ASSERT_TRUE(missing);
     EXPECT_FALSE(makeModelOptions(*missing, error));
+}
+
+TEST(SimOptions, TakesTheGsmModemOfTheZ4Family) {
+    testfiles::TempDir dir("vardeck-sim-options-modem");
+    const std::string book = dir.file("book.sim");
+    testfiles::writeFile(book, Bytes{'2', '\n', '1', '1', '2', '\n', 'S', 'O', 'S', '\n'});
+    std::string error;
+    auto o = parseSimOptions({"--device", "80", "--phonebook", book, "--pin", "4321", "--imei", "490154203237518",
+                              "--balance", "Egyenleg: 5 Ft", "--modem-log", dir.file("modem.log")},
+                             error);
+    ASSERT_TRUE(o) << error;
+    EXPECT_EQ(o->modemLogFile, dir.file("modem.log"));
+    auto model = makeModelOptions(*o, error);
+    ASSERT_TRUE(model) << error;
+    EXPECT_EQ(model->gsmModem.pin, "4321");
+    EXPECT_EQ(model->gsmModem.imei, "490154203237518");
+    EXPECT_EQ(model->gsmModem.balanceText, (Bytes{'E', 'g', 'y', 'e', 'n', 'l', 'e', 'g', ':', ' ', '5', ' ', 'F', 't'}));
+    EXPECT_EQ(model->gsmModem.phonebook.at(1), (PhonebookEntry{"112", "SOS"}));
+    // Without them: PIN 0000, the test IMEI, an empty phonebook.
+    auto plain = makeModelOptions(*parseSimOptions({"--device", "71"}, error), error);
+    ASSERT_TRUE(plain);
+    EXPECT_EQ(plain->gsmModem.pin, "0000");
+    EXPECT_EQ(plain->gsmModem.imei.size(), 15u);
+    EXPECT_EQ(plain->gsmModem.phonebook.occupied(), 0);
 }

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 
 using namespace vardeck::sim;
@@ -83,4 +84,41 @@ TEST(Z4Program, StatusAndEventLogComeFromTheCommandLine) {
     ASSERT_TRUE(port.write(eventRead(3)));
     EXPECT_EQ(port.read(65), Bytes(64, 0xFF) + Bytes{0xC0});
     EXPECT_EQ(sim.stop(SIGTERM, kDeadline), 0);
+}
+
+TEST(Z4Program, GsmModemReadsAndWritesThePhonebookFileAndLogsItsLines) {
+    testfiles::TempDir dir("vardeck-z4-sim-modem");
+    const std::string book = dir.file("numbers.sim");
+    const std::string log = dir.file("modem.log");
+    const std::string first = "2\r\n+36301234567\r\nAnna\r\n";
+    testfiles::writeFile(book, Bytes(first.begin(), first.end()));
+    SimProcess sim;
+    ASSERT_NO_FATAL_FAILURE(
+        testfiles::startSimulator(sim, {"--device", "71", "--phonebook", book, "--modem-log", log}));
+    auto text = [](const std::string& s) { return Bytes(s.begin(), s.end()); };
+    {
+        Terminal port(sim.slavePath());
+        ASSERT_TRUE(port.isOpen());
+        ASSERT_TRUE(port.write(frame(0x00, 0xFD, 0x00, 0x47)));
+        EXPECT_EQ(port.read(6), frame(0xAB, 0xAC, 0x00, 0x00));
+        const Bytes read = text("AT+CPBR=001\r\r\n+CPBR: 1,\"+36301234567\",129,\"Anna\"\r\n\r\nOK\r\n");
+        ASSERT_TRUE(port.write(text("AT+CPBR=001\r")));
+        EXPECT_EQ(port.read(read.size()), read);
+        const std::string write = "AT+CPBW=002,\"06201112222\",129,\"Bela\"\r";
+        ASSERT_TRUE(port.write(text(write)));
+        EXPECT_EQ(port.read(write.size() + 6), text(write + "\r\nOK\r\n"));
+        ASSERT_TRUE(port.write(leaveMode()));
+        EXPECT_EQ(port.read(6), frame(0xAB, 0xAC, 0x00, 0x00));
+        ASSERT_TRUE(port.write(closingFrame()));
+        // Each line is in the log before its answer leaves.
+        const Bytes logged = testfiles::readFile(log);
+        EXPECT_EQ(std::string(logged.begin(), logged.end()),
+                  "AT+CPBR=001\\r\nAT+CPBW=002,\"06201112222\",129,\"Bela\"\\r\n");
+    }
+    EXPECT_EQ(sim.stop(SIGTERM, kDeadline), 0);
+    const Bytes saved = testfiles::readFile(book);
+    const std::string savedText(saved.begin(), saved.end());
+    const std::string start = "3\r\n+36301234567\r\nAnna\r\n06201112222\r\nBela\r\n\r\n\r\n";
+    EXPECT_EQ(savedText.substr(0, start.size()), start);
+    EXPECT_EQ(std::count(savedText.begin(), savedText.end(), '\n'), 501);
 }
