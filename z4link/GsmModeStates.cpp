@@ -2,6 +2,7 @@
 
 #include "z4link/AtReply.h"
 #include "z4link/CommandCodes.h"
+#include "z4link/Frame.h"
 #include "z4link/TransferEngine.h"
 
 namespace vardeck {
@@ -35,10 +36,29 @@ void GsmModeStates::send(TransferEngine& engine, int state) {
     engine.link().sendAtLine("AT\r");
 }
 
+namespace {
+
+// The module confirms modem mode with AB AC. When that answer was lost and the FD
+// frame went out again, the module is in modem mode already and its modem echoes
+// the frame: that confirms the mode just as well, where waiting for AB AC would
+// wait for ever.
+bool modemModeConfirmed(TransferEngine& engine) {
+    const ReceiveBuffer& rx = engine.link().rx();
+    if (rx.at(0) == z4cmd::kAckMarker && rx.at(1) == z4cmd::kModeAccepted) return true;
+    const auto& sent = engine.link().sendBuffer();
+    if (rx.fill() < static_cast<int>(kFrameSize)) return false;
+    for (int i = 0; i < static_cast<int>(kFrameSize); ++i) {
+        if (rx.at(i) != sent[static_cast<std::size_t>(i)]) return false;
+    }
+    return sent[1] == z4cmd::kGsmModem;
+}
+
+}  // namespace
+
 void GsmModeStates::receive(TransferEngine& engine, int state) {
     ReceiveBuffer& rx = engine.link().rx();
     if (state == z4state::kGsmModeEntry) {
-        if (rx.at(0) == z4cmd::kAckMarker && rx.at(1) == z4cmd::kModeAccepted) {
+        if (modemModeConfirmed(engine)) {
             engine.vars().state = z4state::kGsmRouteCheck;
             engine.showStatusMessage("GSM modem mode!");
         }
@@ -56,8 +76,7 @@ void GsmModeStates::receive(TransferEngine& engine, int state) {
 
 bool GsmModeStates::overlong(TransferEngine& engine, int state) {
     if (state != z4state::kGsmModeEntry) return false;
-    const ReceiveBuffer& rx = engine.link().rx();
-    if (rx.at(0) == z4cmd::kAckMarker && rx.at(1) == z4cmd::kModeAccepted) {
+    if (modemModeConfirmed(engine)) {
         engine.vars().state = z4state::kGsmRouteCheck;
         engine.showStatusMessage("GSM modem mode!");
     }

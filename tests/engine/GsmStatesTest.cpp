@@ -49,7 +49,9 @@ protected:
     }
     void answer(const Bytes& written) {
         if (written.size() == 6 && written[1] == 0xFD) {
-            channel.deliver(frameBytes(0xAB, 0xAC, 0x00, 0x00));
+            // In modem mode already, the module's modem echoes the frame.
+            channel.deliver(inModemMode ? written : frameBytes(0xAB, 0xAC, 0x00, 0x00));
+            inModemMode = true;
             return;
         }
         if (written.size() == 6) return;
@@ -76,6 +78,7 @@ protected:
     GsmModeStates gsm{engine};
     LeaveModeStates leave{engine};
     std::size_t answered = 0;
+    bool inModemMode = false;
     std::vector<std::string> lines;
     std::function<std::string(const std::string&)> modem = [](const std::string&) { return "\r\nOK\r\n"; };
 };
@@ -91,6 +94,12 @@ TEST_F(Gsm, ModemModeSendsTheImageByteAndConfirmsWithATOnlyOnce) {
     run([&] { return state() == z4state::kIdle; });
     EXPECT_EQ(lines, (std::vector<std::string>{"AT\r", "AT+CGSN\r"}));
     EXPECT_EQ(listener.messages.back(), "IMEI number: 356938035643809");
+
+    // The module's AB AC was lost: the repeated frame comes back as the modem's echo.
+    lines.clear();
+    commands.startImei();
+    run([&] { return state() == z4state::kIdle; });
+    EXPECT_EQ(lines, (std::vector<std::string>{"AT\r", "AT+CGSN\r"}));
 }
 
 TEST_F(Gsm, PhonebookReadAsksEveryLocationInOrderAndFillsConsecutiveRows) {
