@@ -76,3 +76,54 @@ TEST(GsmScreen, SimNameFilesRoundTripAndABadFileLeavesTheGridAlone) {
 
 }  // namespace
 }  // namespace vardeck::testing
+
+namespace vardeck::testing {
+namespace {
+
+bool tickUntil(ScreenRig& rig, const std::function<bool()>& done, int maxTicks = 3000) {
+    for (int i = 0; i < maxTicks && !done(); ++i) rig.tick();
+    return done();
+}
+
+TEST(GsmScreen, SmsCentreAndBalanceViewsTalkToTheModemAndLeaveModemModeOnClose) {
+    GsmRig rig;
+    rig.screen.menuClicked("SMSkzponttelefonszm1");
+    rig.screen.diagnosticClicked(MenuView::SmsCentre, "Button1");
+    rig.screen.diagnosticClicked(MenuView::SmsCentre, "BitBtn1");
+    EXPECT_EQ(rig.screen.gsm().smsCentre.Label2.caption(), "Beállítás folyamatban!");
+    ASSERT_TRUE(tickUntil(rig, [&] { return rig.screen.gsm().smsCentre.Label2.caption() == "Sikeres bejegyzés"; }));
+    EXPECT_EQ(rig.model.gsmModem().smsCentre(), "+36309888000");
+    EXPECT_TRUE(rig.model.inModemMode());
+    rig.screen.viewClosed(MenuView::SmsCentre);
+    ASSERT_TRUE(rig.runUntilIdle());
+    EXPECT_FALSE(rig.model.inModemMode());
+
+    rig.screen.menuClicked("EgyenleglekrdezsTMobile1");
+    z4screen::BalanceView& balance = rig.screen.gsm().balance;
+    EXPECT_EQ(balance.Panel1.color(), controls::kRed);
+    ASSERT_TRUE(tickUntil(rig, [&] { return !balance.Memo1.text().empty(); }));
+    EXPECT_EQ(balance.Panel1.caption(), "Sikeresen végrehajtva...");
+    // Grave accents of the network's text are shown as acute ones.
+    EXPECT_NE(balance.Memo1.text().find("érvényes"), std::string::npos) << balance.Memo1.text();
+    ASSERT_TRUE(rig.runUntilIdle());
+    EXPECT_FALSE(rig.model.inModemMode());
+}
+
+TEST(GsmScreen, PromptsAndTheTestSmsFollowTheLanguage) {
+    GsmRig rig;
+    rig.screen.menuClicked("Angol1");
+    rig.dialogs.prompts = {std::string("+36301234567")};
+    rig.screen.menuClicked("SMStest1");
+    EXPECT_EQ(rig.dialogs.promptCaptions.back(), "SMS test");
+    ASSERT_TRUE(tickUntil(rig, [&] { return !rig.model.gsmModem().messages().empty(); }));
+    const sim::Bytes& sms = rig.model.gsmModem().messages().back().text;
+    EXPECT_EQ(std::string(sms.begin(), sms.end()), "Test SMS");
+    // The module stays in modem mode after a test SMS; the status bar says so.
+    EXPECT_NE(rig.status().find(z4screen::kModemModeKept), std::string::npos) << rig.status();
+
+    rig.screen.menuClicked("Adathvsellenrzs1");
+    EXPECT_EQ(rig.dialogs.promptCaptions.back(), "Data call");
+}
+
+}  // namespace
+}  // namespace vardeck::testing
