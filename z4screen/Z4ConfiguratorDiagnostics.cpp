@@ -12,13 +12,14 @@ std::string Z4Configurator::monitorSetting() const { return ReadSetting(brandKey
 
 void Z4Configurator::openDiagnosticView(MenuView view) {
     DiagnosticViews& d = *diagnostics_;
-    // A diagnostic view takes the engine over; a read or write still running is given
-    // up properly, so its buttons and gauge do not stay as they were mid-transfer.
-    engine_->abandonOperation();
     const int type = deviceType();
     const int firmware = engine_->vars().firmwareVersion;
     switch (view) {
         case MenuView::Status: {
+            // The status and monitor views take the engine over as they open; a read or
+            // write still running is given up properly, so its buttons and gauge do not
+            // stay as they were mid-transfer.
+            engine_->abandonOperation();
             StatusView::Setup setup{type, firmware, statusTemperatureHidden_, brand_,
                                     z4config::windowScaleFor(monitorSetting())};
             d.statusView.open(setup);
@@ -27,6 +28,7 @@ void Z4Configurator::openDiagnosticView(MenuView view) {
             break;
         }
         case MenuView::Monitor:
+            engine_->abandonOperation();
             d.monitorView.open(firmware, z4config::windowScaleFor(monitorSetting()));
             d.monitorDesign.apply(d.monitorView.controls(), targets_, i18n::Screen::MonitorView);
             d.monitor.start();
@@ -55,10 +57,16 @@ void Z4Configurator::diagnosticClicked(MenuView view, const std::string& control
             if (control == "Button2") d.monitorView.sendReport();
             break;
         case MenuView::EventLog:
-            if (control == "BitBtn1") d.logView.readClicked();
+            if (control == "BitBtn1" && !d.logView.reading()) {
+                engine_->abandonOperation();
+                d.logView.readClicked();
+            }
             break;
         case MenuView::SignalChart:
-            if (control == "Button1") d.chartView.readClicked();
+            if (control == "Button1" && !d.chartView.reading()) {
+                engine_->abandonOperation();
+                d.chartView.readClicked();
+            }
             if (control == "Button2") d.chartView.zoomClicked();
             if (control == "Button3") d.chartView.clearClicked();
             break;
