@@ -49,6 +49,8 @@ public:
     virtual void applyControlEffects(const std::vector<ControlEffect>& /*effects*/) {}
     // The version reply that follows a firmware download closes its view.
     virtual void closeFirmwareView() {}
+    // The system beep (a failed data-image upload beeps four times).
+    virtual void beep() {}
 };
 
 }  // namespace vardeck
