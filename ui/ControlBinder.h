@@ -20,7 +20,8 @@ namespace vardeck::ui {
 // reported through onUserChange so that the screen can run its rule for that control.
 //
 // Widgets by control kind: label QLabel or QGroupBox; button QAbstractButton; check
-// box QAbstractButton; edit QLineEdit; list QComboBox, or QGroupBox of radio buttons;
+// box QAbstractButton; edit QLineEdit, or a read-only QPlainTextEdit for a
+// multi-line text; list QComboBox, or QGroupBox of radio buttons;
 // spin edit QSpinBox; check list QListWidget; grid QTableWidget (its rows follow the
 // grid's row count, its header the fixed row); page a tab of a QTabWidget; status bar
 // QStatusBar with one QLabel a panel, on the bar's colour; panel ModelPanel, QLabel

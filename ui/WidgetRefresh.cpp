@@ -14,12 +14,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
+
+#include <optional>
 
 namespace vardeck::ui {
 namespace {
@@ -41,7 +44,10 @@ QTabWidget* tabWidgetOf(QWidget* page) {
     return nullptr;
 }
 
-void setBackground(QWidget* widget, Rgb color, const Rgb* text = nullptr) {
+// The text colour goes by value. Passed as a pointer to the caller's local, the
+// optimised build read it from the stack slot it also gave the palette below, and a
+// label panel showed a stray text colour.
+void setBackground(QWidget* widget, Rgb color, std::optional<Rgb> text = std::nullopt) {
     QPalette p = widget->palette();
     if (p.color(QPalette::Window) == qcolor(color) && (!text || p.color(QPalette::WindowText) == qcolor(*text))) return;
     p.setColor(QPalette::Window, qcolor(color));
@@ -118,6 +124,14 @@ void showGrid(Grid& grid, QTableWidget* table) {
     }
 }
 
+// A text of several lines; a line break is "\r\n", "\r" or "\n" in the model (the
+// module's answers end lines with "\r\n"), one paragraph break on the widget.
+void showMultiLine(const std::string& text, QPlainTextEdit* memo) {
+    QString shown = q(text);
+    shown.replace("\r\n", "\n").replace('\r', '\n');
+    if (memo->toPlainText() != shown) memo->setPlainText(shown);
+}
+
 void showPanel(Panel& model, QObject* object) {
     if (auto* panel = qobject_cast<ModelPanel*>(object)) {
         panel->setCaption(q(model.caption()));
@@ -125,8 +139,7 @@ void showPanel(Panel& model, QObject* object) {
         panel->showPicture(q(model.picture()));
     } else if (auto* label = qobject_cast<QLabel*>(object)) {
         setTextIfChanged(label, q(model.caption()));
-        const Rgb text = model.fontColor();
-        setBackground(label, model.color(), &text);
+        setBackground(label, model.color(), model.fontColor());
     } else if (auto* widget = qobject_cast<QWidget*>(object)) {
         setBackground(widget, model.color());
     }
@@ -179,6 +192,8 @@ void showControlState(Control& control, QObject* object) {
                 auto& model = static_cast<Edit&>(control);
                 setTextIfChanged(edit, q(model.text()));
                 if (model.maxLength() != 0) edit->setMaxLength(static_cast<int>(model.maxLength()));
+            } else if (auto* memo = qobject_cast<QPlainTextEdit*>(object)) {
+                showMultiLine(static_cast<Edit&>(control).text(), memo);
             }
             break;
         case ControlKind::ComboBox: showComboBox(static_cast<ComboBox&>(control), object); break;

@@ -247,6 +247,9 @@ void Z4Configurator::showMenuView(MenuView view) {
         case MenuView::Monitor:
         case MenuView::EventLog:
         case MenuView::SignalChart: openDiagnosticView(view); break;
+        // Their models are brought up to date by the menu actions that open them.
+        case MenuView::SmsCentre:
+        case MenuView::Balance: break;
     }
     if (openView) openView(view);
 }

@@ -72,6 +72,11 @@ Z4ConfiguratorWindow::Z4ConfiguratorWindow(z4screen::Z4Configurator& model, QWid
     column->addWidget(buildButtonRow());
     column->addWidget(buildHelpBox());
     setCentralWidget(central);
+    // The gauges whose range changes with each operation; the binder keeps only their
+    // visibility, showExtras() their position.
+    for (const char* name : {"kijelzo", "Gauge1", "Gauge2"}) {
+        if (auto* bar = findChild<QProgressBar*>(name)) gauges_.push_back({name, bar});
+    }
     buildStatusBar();
     connectContextMenus();
     bind();
@@ -185,8 +190,7 @@ QWidget* Z4ConfiguratorWindow::buildButtonRow() {
         b->setMinimumWidth(110);
         line->addWidget(b);
     }
-    gauge_ = gauge("kijelzo", row);
-    line->addWidget(gauge_, 1);
+    line->addWidget(gauge("kijelzo", row), 1);
     line->addStretch();
     for (const char* name : {"Button14", "Button15", "Button6"}) line->addWidget(button(name, row));
     // The factory test's indicators, small coloured squares beside its buttons.
@@ -392,14 +396,11 @@ void Z4ConfiguratorWindow::repairTabBar() {
 
 void Z4ConfiguratorWindow::showExtras() {
     repairTabBar();
-    auto showGauge = [this](QProgressBar* bar, const char* name) {
+    for (const auto& [name, bar] : gauges_) {
         const auto& model = model_.targets().get<z4screen::ProgressGauge>(name);
         if (bar->maximum() != model.max()) bar->setMaximum(model.max());
         if (bar->value() != model.progress()) bar->setValue(std::min(model.progress(), model.max()));
-    };
-    showGauge(gauge_, "kijelzo");
-    if (!soundGauge_) soundGauge_ = findChild<QProgressBar*>("Gauge1");
-    if (soundGauge_) showGauge(soundGauge_, "Gauge1");
+    }
     picture_->setModelName(QString::fromStdString(model_.targets().find("Image1")->caption()));
     // The model's page is the current tab, unless it cannot be shown.
     if (QWidget* page = tabs_->findChild<QWidget*>(QString::fromStdString(model_.activePage()))) {

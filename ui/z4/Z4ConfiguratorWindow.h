@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "z4screen/Z4Configurator.h"
@@ -77,8 +78,8 @@ private:
     std::vector<std::unique_ptr<ControlBinder>> binders_;
     std::unique_ptr<MenuViewWindows> menuViews_;
     QTabWidget* tabs_ = nullptr;
-    QProgressBar* gauge_ = nullptr;
-    QProgressBar* soundGauge_ = nullptr;
+    // The progress gauges by control name: transfer, sound upload, phonebook.
+    std::vector<std::pair<std::string, QProgressBar*>> gauges_;
     DevicePicture* picture_ = nullptr;
     QTimer ticker_;
     QElapsedTimer sinceRefresh_;

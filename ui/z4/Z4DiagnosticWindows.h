@@ -12,8 +12,8 @@ class ModelTimerDriver;
 
 namespace vardeck::ui::z4 {
 
-// A diagnostic view of the configurator (status, monitor, event log, chart) as a modal
-// window. Its buttons are the configurator's to handle (diagnosticClicked), its model
+// A diagnostic view of the configurator (status, monitor, event log, chart) or one of
+// its GSM modem views (SMS centre, balance) as a modal window. Its buttons are the configurator's to handle (diagnosticClicked), its model
 // timers run while it is open, and however it closes — its own button, the close
 // box, Escape — the configurator hears of it once (viewClosed).
 class DiagnosticWindow : public MenuViewWindow {
@@ -53,5 +53,8 @@ std::unique_ptr<MenuViewWindow> statusWindow(z4screen::Z4Configurator& model);
 std::unique_ptr<MenuViewWindow> monitorWindow(z4screen::Z4Configurator& model);
 std::unique_ptr<MenuViewWindow> eventLogWindow(z4screen::Z4Configurator& model);
 std::unique_ptr<MenuViewWindow> signalChartWindow(z4screen::Z4Configurator& model);
+// The GSM modem views, each over its view model in model.gsm().
+std::unique_ptr<MenuViewWindow> smsCentreWindow(z4screen::Z4Configurator& model);
+std::unique_ptr<MenuViewWindow> balanceWindow(z4screen::Z4Configurator& model);
 
 }  // namespace vardeck::ui::z4

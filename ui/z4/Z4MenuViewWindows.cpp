@@ -181,6 +181,8 @@ MenuViewWindows::MenuViewWindows(z4screen::Z4Configurator& model) {
     windows_[MenuView::Monitor] = monitorWindow(model);
     windows_[MenuView::EventLog] = eventLogWindow(model);
     windows_[MenuView::SignalChart] = signalChartWindow(model);
+    windows_[MenuView::SmsCentre] = smsCentreWindow(model);
+    windows_[MenuView::Balance] = balanceWindow(model);
 }
 
 MenuViewWindows::~MenuViewWindows() = default;

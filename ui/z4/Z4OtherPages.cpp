@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -152,6 +153,14 @@ QWidget* callerIdPage(QWidget* parent) {
     auto* body = new QHBoxLayout;
     QTableWidget* book = grid("StringGrid1", page);
     book->setMinimumHeight(220);
+    // Location, number, name: room for a whole international number.
+    book->setColumnCount(3);
+    book->setColumnWidth(0, 70);
+    book->setColumnWidth(1, 180);
+    // The user types the numbers and names into the cells; the binder hands each
+    // finished cell to the model's grid.
+    book->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                          QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     body->addWidget(book, 1);
     auto* buttons = new QVBoxLayout;
     for (const char* name : {"BitBtn5", "BitBtn6", "Button2", "Button3", "Button4"})
@@ -160,6 +169,8 @@ QWidget* callerIdPage(QWidget* parent) {
     buttons->addStretch();
     body->addLayout(buttons);
     column->addLayout(body, 1);
+    // The phonebook read or write's progress; hidden while neither runs.
+    column->addWidget(gauge("Gauge2", page));
     return page;
 }
 
