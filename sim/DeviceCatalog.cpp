@@ -25,6 +25,7 @@ std::unique_ptr<DeviceModel> makeDeviceModel(int code, const ModelOptions& optio
         auto model = std::make_unique<Z4FamilyModel>(code, options.firmware, options.z4Timing);
         model->setDiagnostics(options.z4Diagnostics);
         model->gsmModem() = GsmModem(options.gsmModem);
+        model->setProcessor(options.z4Processor);
         return model;
     }
     switch (code) {

@@ -16,6 +16,9 @@ struct ModelOptions {
     Z4Diagnostics z4Diagnostics;
     // The Z-4 family's GSM modem and SIM: PIN, IMEI, balance text, phonebook.
     GsmModemSettings gsmModem;
+    // The Z-4 family's answer to the identification frame, and its firmware
+    // after FPGA programming.
+    Z4Processor z4Processor;
 };
 
 // The device type codes a model exists for, in ascending order.

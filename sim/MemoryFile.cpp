@@ -1,5 +1,6 @@
 #include "sim/MemoryFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -42,6 +43,25 @@ bool loadMemoryFile(const std::string& path, std::span<uint8_t> memory, std::str
         return false;
     }
     std::memcpy(memory.data(), content.data(), got);
+    return true;
+}
+
+bool loadExactFile(const std::string& path, std::span<uint8_t> memory, const std::string& what, std::string& error) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (status.type() == std::filesystem::file_type::not_found) return true;
+    if (status.type() != std::filesystem::file_type::regular) {
+        error = what + " " + path + " is not a regular file";
+        return false;
+    }
+    std::vector<uint8_t> content;
+    if (!readDataFile(path, memory.size(), what, content, error)) return false;
+    if (content.size() != memory.size()) {
+        error = what + " " + path + " is " + std::to_string(content.size()) + " bytes, not " +
+                std::to_string(memory.size());
+        return false;
+    }
+    std::copy(content.begin(), content.end(), memory.begin());
     return true;
 }
 

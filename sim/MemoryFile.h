@@ -14,6 +14,12 @@ namespace vardeck::sim {
 // is refused with a message in `error`.
 bool loadMemoryFile(const std::string& path, std::span<uint8_t> memory, std::string& error);
 
+// Fills all of `memory` from a file of exactly its size (a flash image). A
+// missing file is not an error (the memory stays as it is and the file is made
+// at exit); a file of another size, or one that cannot be read, is refused with
+// a message in `error` naming it as `what` ("flash file"), `memory` unchanged.
+bool loadExactFile(const std::string& path, std::span<uint8_t> memory, const std::string& what, std::string& error);
+
 // Writes all of `memory` to the file, through a temporary file renamed over it,
 // so that an interrupted save never leaves a half-written memory behind.
 bool saveMemoryFile(const std::string& path, std::span<const uint8_t> memory, std::string& error);

@@ -109,7 +109,14 @@ std::string simUsage() {
            "  --balance TEXT  the text of the balance answer to ATD*102#; (default a\n"
            "                  Hungarian text with grave accents)\n"
            "  --modem-log FILE  every line the modem received, one a line, CR as \\r, LF\n"
-           "                  as \\n, Ctrl-Z as ^Z, other control bytes as \\xHH\n";
+           "                  as \\n, Ctrl-Z as ^Z, other control bytes as \\xHH\n"
+           "Flash and firmware of the Z-4 family (uploads after 00 FA hi lo, firmware pages\n"
+           "by F6 frames from page 0x3E00, 00 F8 identification, 00 F9 BB 00 FPGA start):\n"
+           "  --flash FILE    the 4 MiB flash (16384 pages of 256 bytes, erased FF); loaded at\n"
+           "                  start when the file exists (it must be exactly 4194304 bytes),\n"
+           "                  written back at exit\n"
+           "  --processor C   processor code of the identification reply: 10 or 11 (default 10)\n"
+           "  --new-firmware N  the firmware version after the FPGA start (default 43)\n";
 }
 
 std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& args, std::string& error) {
@@ -199,6 +206,22 @@ std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& args, 
                 return std::nullopt;
             }
             (arg == "--phonebook" ? options.phonebookFile : options.modemLogFile) = *text;
+        } else if (arg == "--flash") {
+            const std::string* text = value();
+            if (!text) return std::nullopt;
+            if (text->empty()) {
+                error = arg + " needs a path";
+                return std::nullopt;
+            }
+            options.flashFile = *text;
+        } else if (arg == "--processor") {
+            auto n = integer(Z4Processor::kJ10, Z4Processor::kJ11);
+            if (!n) return std::nullopt;
+            options.processor = static_cast<int>(*n);
+        } else if (arg == "--new-firmware") {
+            auto n = integer(0, 255);
+            if (!n) return std::nullopt;
+            options.newFirmware = static_cast<int>(*n);
         } else if (arg == "--pin") {
             const std::string* text = value();
             if (!text) return std::nullopt;
@@ -263,6 +286,12 @@ std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& args, 
                 "(70, 71, 80, 90, 100), not device " + std::to_string(options.device);
         return std::nullopt;
     }
+    const bool flashData = !options.flashFile.empty() || options.processor || options.newFirmware;
+    if (flashData && !options.help && !Z4FamilyModel::isFamilyCode(options.device)) {
+        error = "--flash, --processor and --new-firmware are for the Z-4 family "
+                "(70, 71, 80, 90, 100), not device " + std::to_string(options.device);
+        return std::nullopt;
+    }
     return options;
 }
 
@@ -301,6 +330,8 @@ std::optional<ModelOptions> makeModelOptions(const SimOptions& options, std::str
         }
         z4.monitorText = std::move(text);
     }
+    if (options.processor) model.z4Processor.code = *options.processor;
+    if (options.newFirmware) model.z4Processor.firmwareAfterFpga = *options.newFirmware;
     GsmModemSettings& modem = model.gsmModem;
     if (options.pin) modem.pin = *options.pin;
     if (options.imei) modem.imei = *options.imei;

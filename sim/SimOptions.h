@@ -13,7 +13,8 @@ namespace vardeck::sim {
 //               [--drop P] [--corrupt P] [--noise P] [--delay-ms N] [--seed S] [--verbose]
 //               [--status HEX] [--status-live] [--eventlog FILE] [--history FILE]
 //               [--monitor-text FILE] [--phonebook FILE] [--pin NNNN] [--imei DIGITS]
-//               [--balance TEXT] [--modem-log FILE]
+//               [--balance TEXT] [--modem-log FILE] [--flash FILE] [--processor 10|11]
+//               [--new-firmware N]
 struct SimOptions {
     int device = 0;
     int firmware = 43;
@@ -37,6 +38,10 @@ struct SimOptions {
     std::optional<std::string> imei;
     std::optional<std::string> balanceText;
     std::string modemLogFile;
+    // The Z-4 family's flash (loaded and saved by the program) and processor.
+    std::string flashFile;
+    std::optional<int> processor;    // 10 or 11
+    std::optional<int> newFirmware;  // the firmware version after FPGA programming
 };
 
 // Exit status for a command line that cannot be used.

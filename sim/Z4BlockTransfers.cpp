@@ -27,7 +27,10 @@ bool Z4FamilyModel::handleLargeBlockRead(const Frame& frame) {
 }
 
 bool Z4FamilyModel::handleLargeBlockWrite(const Frame& frame) {
-    const std::size_t offset = kLargeBlockUnit * (std::size_t{frame[2]} << 8 | frame[3]);
+    const std::size_t address = std::size_t{frame[2]} << 8 | frame[3];
+    // From the firmware area on, the address is a flash page (Z4Uploads.cpp).
+    if (address >= kFirmwarePage) return handleFirmwarePageWrite(frame);
+    const std::size_t offset = kLargeBlockUnit * address;
     const bool inMemory = offset + kLargeBlock <= memory().size();
     const uint8_t expectedSum = frame[0];
     // The data follows whatever the address: it must not be mistaken for frames.

@@ -67,6 +67,7 @@ void Z4FamilyModel::onTime() {
     advanceLiveStatus();
     streamMonitorText();
     passModemTime();
+    passUploadTime();
 }
 
 std::optional<SimTime> Z4FamilyModel::modelWakeup() const {
@@ -77,6 +78,8 @@ std::optional<SimTime> Z4FamilyModel::modelWakeup() const {
         const std::optional<SimTime> modem = modem_.nextWakeup();
         if (modem && (!wake || *modem < *wake)) wake = modem;
     }
+    const std::optional<SimTime> upload = uploadWakeup();
+    if (upload && (!wake || *upload < *wake)) wake = upload;
     return wake;
 }
 

@@ -20,7 +20,8 @@ Z4FamilyModel::Z4FamilyModel(int typeCode, int firmware, Z4Timing timing)
     : ByteMemoryModel(typeCode, kMemorySize), firmware_(firmware), timing_(timing), status_(makeZ4StatusMemory()),
       eventLog_(makeZ4EventLog()),
       history_(makeZ4History()),
-      monitorText_(makeZ4MonitorText()) {
+      monitorText_(makeZ4MonitorText()),
+      flash_(kFlashSize, 0xFF) {
     restoreOwnedBytes();
 }
 
@@ -60,6 +61,9 @@ bool Z4FamilyModel::onFrame(const Frame& frame) {
         case z4cmd::kReadEventRecord: return handleEventRecordRead(frame);
         case z4cmd::kModeSwitch: return handleModeSwitch(frame);
         case z4cmd::kGsmModem: return handleGsmModem(frame);
+        case z4cmd::kIdentify: return handleIdentify(frame);
+        case z4cmd::kStartFpga: return handleStartFpga(frame);
+        case z4cmd::kAnnounceUpload: return handleUploadAnnouncement(frame);
         default: return false;
     }
 }

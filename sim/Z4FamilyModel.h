@@ -29,6 +29,23 @@ struct Z4Timing {
     // The closing frame is taken as the first frame within this time after the
     // reply to the leave frame; later, 02 02 00 00 is a status read again.
     SimTime closingFrameWindow = std::chrono::seconds(2);
+    // After an upload announcement or a complete upload block, the module takes
+    // the next block for this long before it parses frames again. Longer than the
+    // program's wait for a lost acknowledgement (120 ticks of 42 ms, about 5 s)
+    // plus the 267 ms a block takes at 9600 bit/s. A block under way when the
+    // time runs out is still awaited (payloadTimeout after its first byte).
+    SimTime uploadIdleTimeout = std::chrono::seconds(6);
+};
+
+// What the module tells the identification frame (00 F8 00 00), and the firmware
+// it runs after FPGA programming.
+struct Z4Processor {
+    static constexpr int kJ10 = 10;
+    static constexpr int kJ11 = 11;
+    int code = kJ10;             // 10 = J10, 11 = J11
+    int hardware = 2;            // HW
+    int boot = 1;                // BW
+    int firmwareAfterFpga = 43;  // the version byte at 0x00FE after 00 F9 BB 00
 };
 
 // The clock digits of one accepted clock-setting frame.
@@ -48,7 +65,8 @@ struct ClockSetting {
 //   hi 02 lo 00              status byte read -> AB 02 lo data
 //   hi 01 lo d               byte write       -> AB 01 lo data-kept
 //   00 F7 p 00               256 bytes from 16 x p -> the bytes, then their sum
-//   sum F6 hi lo + 256 bytes 256 bytes to 16 x (hi lo) -> one byte, the data sum
+//   sum F6 hi lo + 256 bytes 256 bytes to 16 x (hi lo), hi lo below 0x3E00 ->
+//                            one byte, the data sum
 //   00 40 n 00               32 bytes from 32 x n (code 100) -> AB 40 n 00 frame,
 //                            the bytes, their sum (39 bytes)
 //   00 80 b 00 + 32 + sum    32 bytes to 32 x b, b 32-255 (code 100) -> AB b b 00
@@ -69,6 +87,14 @@ struct ClockSetting {
 //                            (any other time it is the status read of byte 512)
 //   00 FD 00 b               GSM modem mode (b: any byte) -> AB AC 00 00; ends
 //                            monitor mode
+//   00 F8 00 00              identification -> processor HW SW BW + check bytes
+//                            (SW = firmware version; no AB marker)
+//   00 F9 BB 00              start FPGA: no answer, deaf for the restart time,
+//                            then the firmware version is firmwareAfterFpga
+//   sum F6 hi lo + 256 bytes hi lo 0x3E00 and up: the 256 bytes into flash page
+//                            hi lo (firmware area) -> one byte, the data sum
+//   00 FA hi lo              page-wise upload into flash from page hi lo -> one
+//                            byte (lo), then raw 256-byte blocks (Z4Uploads.cpp)
 // A block whose data sum is wrong is not stored and not acknowledged. Frames are
 // heard and answered while the monitor text streams; a restart ends monitor mode.
 //
@@ -112,6 +138,10 @@ public:
         std::size_t modemEntered = 0;
         std::size_t modemLeft = 0;         // by the leave frame or a restart
         std::size_t modemBytesPassed = 0;  // bytes the modem received
+        std::size_t uploadsAnnounced = 0;  // FA frames accepted
+        std::size_t flashPagesWritten = 0; // by raw upload blocks and F6 firmware pages
+        std::size_t firmwareBlocks = 0;    // firmware pages, by F6 frame or raw block
+        std::size_t fpgaStarts = 0;
     };
 
     // Live status changes per tick of Z4Timing::liveStatusPeriod.
@@ -119,6 +149,18 @@ public:
     // The monitor text leaves in pieces of at most this many bytes, each ending
     // at the latest after a line feed.
     static constexpr std::size_t kMonitorChunk = 16;
+
+    // The flash memory that uploads go to: pages of 256 bytes, erased to 0xFF.
+    static constexpr std::size_t kFlashPages = 16384;
+    static constexpr std::size_t kFlashPageSize = 256;
+    static constexpr std::size_t kFlashSize = kFlashPages * kFlashPageSize;  // 4 MiB
+    // Firmware pages: F6 block frames from this page on go to the flash, and an
+    // upload announced at this page is a firmware upload by raw blocks.
+    static constexpr uint16_t kFirmwarePage = 0x3E00;
+    // A firmware upload by raw blocks sends this many blocks (0 to 254).
+    static constexpr std::size_t kFirmwareRawBlocks = 255;
+    // The data image (2304 bytes) announced at page 0 comes in this many blocks.
+    static constexpr std::size_t kDataImageBlocks = 9;
 
     explicit Z4FamilyModel(int typeCode, int firmware = kDefaultFirmware, Z4Timing timing = {});
 
@@ -160,6 +202,15 @@ public:
     // True while the module is restarting and deaf to everything.
     bool restarting() const { return now() < quietUntil_; }
 
+    // The 4 MiB flash (Z4Uploads.cpp): sounds, the data image, firmware pages.
+    std::span<uint8_t> flash() { return flash_; }
+    std::span<const uint8_t> flash() const { return flash_; }
+    void setProcessor(const Z4Processor& processor) { processor_ = processor; }
+    const Z4Processor& processor() const { return processor_; }
+    int processorCode() const { return processor_.code; }
+    // True between an accepted upload announcement and the end of its blocks.
+    bool inUploadMode() const { return upload_.has_value(); }
+
 protected:
     bool onFrame(const Frame& frame) override;
     void onTime() override;
@@ -167,7 +218,7 @@ protected:
     bool ownsAddress(uint16_t address) const override;
     void restoreOwnedBytes() override;
     void processInput() override;
-    bool framingSuspended() const override { return modemMode_; }
+    bool framingSuspended() const override { return modemMode_ || upload_.has_value(); }
     void clearHistory() override;
 
 private:
@@ -185,6 +236,18 @@ private:
     bool handleSmallBlockWrite(const Frame& frame);
     void storeSmallBlock(uint8_t block, const Bytes& dataAndSum);
     void storeBlock(WriteKind kind, std::size_t offset, const uint8_t* data, std::size_t count);
+
+    // Flash uploads, identification and FPGA start (Z4Uploads.cpp).
+    bool handleIdentify(const Frame& frame);
+    bool handleStartFpga(const Frame& frame);
+    bool handleUploadAnnouncement(const Frame& frame);
+    bool handleFirmwarePageWrite(const Frame& frame);
+    void storeFirmwarePage(uint8_t expectedSum, std::size_t page, const Bytes& data);
+    void takeUploadBlocks();
+    void storeUploadBlock();
+    void passUploadTime();
+    std::optional<SimTime> uploadWakeup() const;
+    void writeFlashPage(std::size_t page, const uint8_t* data);
 
     // Diagnostic operations (Z4Diagnostics.cpp).
     bool handleEventRecordRead(const Frame& frame);
@@ -206,6 +269,18 @@ private:
     struct MonitorStream {
         std::size_t position = 0;  // next text byte to send
         SimTime nextDue{0};        // when it may leave
+    };
+    // A page-wise upload under way: where the next block goes, what it is
+    // answered with, and the block collected so far.
+    enum class UploadKind { Sound, DataImage, FirmwareRaw };
+    struct Upload {
+        UploadKind kind = UploadKind::Sound;
+        std::size_t nextPage = 0;
+        uint8_t sequence = 0;         // acknowledgement of the next block (sound, data image)
+        std::size_t blocks = 0;       // blocks taken so far
+        Bytes block;                  // bytes of the block under way
+        SimTime blockStarted{0};      // when its first byte came
+        SimTime idleUntil{0};         // frames again if no block has begun by then
     };
     struct LiveStatus {
         std::mt19937 random;
@@ -230,6 +305,9 @@ private:
     GsmModem modem_;
     bool modemMode_ = false;
     Bytes watched_;  // bytes in modem mode that may still become the leave or restart frame
+    Z4Processor processor_;
+    std::vector<uint8_t> flash_;
+    std::optional<Upload> upload_;
 };
 
 }  // namespace vardeck::sim

@@ -35,12 +35,15 @@ bool Z4FamilyModel::handleGsmModem(const Frame& frame) {
 
 void Z4FamilyModel::processInput() {
     // A frame may switch modem mode on and the leave frame off again within one
-    // piece of input: each part goes where the mode of its time sends it.
+    // piece of input, or announce an upload whose blocks follow in the same
+    // piece: each part goes where the mode of its time sends it.
     for (;;) {
         if (modemMode_) passInputToModem();
         if (modemMode_) return;  // all input went to the modem
+        if (upload_) takeUploadBlocks();
+        if (upload_) return;  // all input went to the upload
         ByteMemoryModel::processInput();
-        if (!modemMode_) return;  // framing used what it could
+        if (!modemMode_ && !upload_) return;  // framing used what it could
     }
 }
 

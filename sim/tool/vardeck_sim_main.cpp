@@ -47,8 +47,12 @@ int main(int argc, char** argv) {
         if (!loadMemoryFile(options->memoryFile, model->memory(), error)) return fail(error, kUsageExitCode);
         model->memoryLoaded();
     }
-    // The modem options are only taken for the Z-4 family (parseSimOptions).
+    // The modem and flash options are only taken for the Z-4 family (parseSimOptions).
     auto* module = dynamic_cast<Z4FamilyModel*>(model.get());
+    if (module && !options->flashFile.empty() &&
+        !loadExactFile(options->flashFile, module->flash(), "flash file", error)) {
+        return fail(error, kUsageExitCode);
+    }
     ModemLogFile modemLog;
     if (module && !options->modemLogFile.empty()) {
         if (!modemLog.open(options->modemLogFile, error)) return fail(error, kUsageExitCode);
@@ -83,6 +87,10 @@ int main(int argc, char** argv) {
     }
     if (module && !options->phonebookFile.empty() &&
         !saveSimNameFile(options->phonebookFile, module->gsmModem().phonebook(), error)) {
+        status = fail(error);
+    }
+    if (module && !options->flashFile.empty() &&
+        !writeFileAtomically(options->flashFile, module->flash(), "flash file", error)) {
         status = fail(error);
     }
     return status;

@@ -60,3 +60,18 @@ TEST_F(MemoryFileTest, SaveWritesTheWholeMemoryAndLeavesNoTemporary) {
     EXPECT_FALSE(std::filesystem::exists(path("out.bin.tmp")));
     EXPECT_FALSE(saveMemoryFile(path("no/such/dir/out.bin"), memory, error));
 }
+
+TEST_F(MemoryFileTest, ExactFileMustHaveTheMemorysSize) {
+    Bytes flash(1024, 0xFF);
+    std::string error;
+    EXPECT_TRUE(loadExactFile(path("absent.bin"), flash, "flash file", error));
+    for (std::size_t size : {1023u, 1025u}) {
+        writeFile(path("wrong.bin"), Bytes(size, 0x33));
+        EXPECT_FALSE(loadExactFile(path("wrong.bin"), flash, "flash file", error)) << size;
+        EXPECT_NE(error.find("flash file"), std::string::npos) << error;
+        EXPECT_EQ(flash[0], 0xFF) << "a refused file changes nothing";
+    }
+    writeFile(path("exact.bin"), Bytes(1024, 0x44));
+    ASSERT_TRUE(loadExactFile(path("exact.bin"), flash, "flash file", error)) << error;
+    EXPECT_EQ(flash, Bytes(1024, 0x44));
+}

@@ -50,6 +50,10 @@ TEST(SimOptions, RefusesMistakesWithAReason) {
         {"--device", "71", "--pin", "123"},
         {"--device", "71", "--phonebook", ""},
         {"--device", "50", "--balance", "x"},    // the GSM modem is the Z-4 family's
+        {"--device", "71", "--processor", "12"},
+        {"--device", "71", "--new-firmware", "256"},
+        {"--device", "71", "--flash", ""},
+        {"--device", "30", "--flash", "f.bin"},  // so is the flash
     };
     for (const auto& args : bad) {
         std::string error;
@@ -138,4 +142,19 @@ TEST(SimOptions, TakesTheGsmModemOfTheZ4Family) {
     EXPECT_EQ(plain->gsmModem.pin, "0000");
     EXPECT_EQ(plain->gsmModem.imei.size(), 15u);
     EXPECT_EQ(plain->gsmModem.phonebook.occupied(), 0);
+}
+
+TEST(SimOptions, TakesTheFlashAndProcessorOfTheZ4Family) {
+    std::string error;
+    auto o = parseSimOptions({"--device", "90", "--flash", "f.bin", "--processor", "11", "--new-firmware", "45"}, error);
+    ASSERT_TRUE(o) << error;
+    EXPECT_EQ(o->flashFile, "f.bin");
+    auto model = makeModelOptions(*o, error);
+    ASSERT_TRUE(model) << error;
+    EXPECT_EQ(model->z4Processor.code, 11);
+    EXPECT_EQ(model->z4Processor.firmwareAfterFpga, 45);
+    auto plain = makeModelOptions(*parseSimOptions({"--device", "71"}, error), error);
+    ASSERT_TRUE(plain);
+    EXPECT_EQ(plain->z4Processor.code, 10);
+    EXPECT_EQ(plain->z4Processor.firmwareAfterFpga, 43);
 }

@@ -119,6 +119,9 @@ TEST_F(SimProgram, RefusesUnknownCodesAndOversizedMemoryFiles) {
     const std::string big = dir.file("big.bin");
     testfiles::writeFile(big, Bytes(8193, 0x78));
     EXPECT_EQ(refusal({"--device", "90", "--memory", big}), 2);
+    const std::string shortFlash = dir.file("flash.bin");
+    testfiles::writeFile(shortFlash, Bytes(4096, 0xFF));
+    EXPECT_EQ(refusal({"--device", "71", "--flash", shortFlash}), 2);
 }
 
 TEST_F(SimProgram, PacedRepliesFollowTheLineSpeedOfThePort) {

@@ -29,6 +29,9 @@ inline Bytes leaveMode() { return frame(0x00, 0xFB, 0x00, 0x00); }
 inline Bytes closingFrame() { return frame(0x02, 0x02, 0x00, 0x00); }
 inline Bytes restart() { return frame(0x00, 0xFF, 0xAA, 0x00); }
 inline Bytes lifeSignalTest() { return frame(0x02, 0x04, 0x10, 0x01); }
+inline Bytes announceUpload(uint16_t page) { return frame(0x00, 0xFA, page >> 8, page & 0xFF); }
+inline Bytes identify() { return frame(0x00, 0xF8, 0x00, 0x00); }
+inline Bytes startFpga() { return frame(0x00, 0xF9, 0xBB, 0x00); }
 
 // 262 bytes: data sum, F6, address in 16-byte units, the 256 data bytes.
 inline Bytes largeWrite(uint16_t unit16, const Bytes& data) {

@@ -163,11 +163,12 @@ TEST(Z4Module, IncompleteLargeBlockIsDroppedAfterTheTimeOut) {
 
 TEST(Z4Module, LargeBlockBeyondTheMemoryIsSwallowedWithoutAnAnswer) {
     Module m;
-    // A firmware page address: the data must not be read as frames either.
+    // Past the memory, below the firmware pages: the data must not be read as
+    // frames either.
     Bytes data(256, 0x00);
     const Bytes identify = frame(0x00, 0x00, 0xFF, 0x00);
     std::copy(identify.begin(), identify.end(), data.begin());
-    EXPECT_TRUE(m.send(largeWrite(0x3E00, data)).empty());
+    EXPECT_TRUE(m.send(largeWrite(0x3DFF, data)).empty());
     EXPECT_FALSE(m.model.frameLog().back().handled);
     EXPECT_EQ(m.model.frameLog().size(), 1u);
     EXPECT_EQ(m.model.counters().blocksRejected, 1u);

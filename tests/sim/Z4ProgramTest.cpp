@@ -122,3 +122,44 @@ TEST(Z4Program, GsmModemReadsAndWritesThePhonebookFileAndLogsItsLines) {
     EXPECT_EQ(savedText.substr(0, start.size()), start);
     EXPECT_EQ(std::count(savedText.begin(), savedText.end(), '\n'), 501);
 }
+
+TEST(Z4Program, FlashFileKeepsWhatWasThereAndWhatWasUploaded) {
+    testfiles::TempDir dir("vardeck-z4-sim-flash");
+    const std::string file = dir.file("flash.bin");
+    Bytes flash(4 * 1024 * 1024, 0xFF);
+    const Bytes kept = pattern(256, 0x65);
+    std::copy(kept.begin(), kept.end(), flash.begin() + 5 * 256);
+    testfiles::writeFile(file, flash);
+    SimProcess sim;
+    ASSERT_NO_FATAL_FAILURE(testfiles::startSimulator(sim, {"--device", "71", "--flash", file, "--processor", "11"}));
+    const Bytes sound = pattern(256, 0x12);
+    const Bytes soundEnd = Bytes(20, 0x33) + Bytes(236, 0xFF);
+    const Bytes firmware = pattern(256, 0x9A);
+    {
+        Terminal port(sim.slavePath());
+        ASSERT_TRUE(port.isOpen());
+        ASSERT_TRUE(port.write(identify()));
+        EXPECT_EQ(port.read(6), frame(11, 2, 43, 1));
+        ASSERT_TRUE(port.write(announceUpload(0x0400)));
+        EXPECT_EQ(port.read(1), Bytes{0x00});
+        ASSERT_TRUE(port.write(sound));
+        EXPECT_EQ(port.read(1), Bytes{0x00});
+        ASSERT_TRUE(port.write(soundEnd));
+        EXPECT_EQ(port.read(1), Bytes{0x01});
+        ASSERT_TRUE(port.write(largeWrite(0x3E00, firmware)));
+        EXPECT_EQ(port.read(1), Bytes{dataSum(firmware.data(), 256)});
+    }
+    EXPECT_EQ(sim.stop(SIGTERM, kDeadline), 0);
+
+    const Bytes saved = testfiles::readFile(file);
+    ASSERT_EQ(saved.size(), flash.size());
+    auto page = [&](std::size_t n) {
+        return Bytes(saved.begin() + static_cast<std::ptrdiff_t>(n * 256),
+                     saved.begin() + static_cast<std::ptrdiff_t>(n * 256 + 256));
+    };
+    EXPECT_EQ(page(5), kept);
+    EXPECT_EQ(page(0x0400), sound);
+    EXPECT_EQ(page(0x0401), soundEnd);
+    EXPECT_EQ(page(0x3E00), firmware);
+    EXPECT_EQ(page(0x3E01), Bytes(256, 0xFF));
+}
