@@ -46,6 +46,9 @@ Args parseArgs(const std::vector<std::string>& args) {
         else if (o == "--imei") a.imei = v;
         else if (o == "--text") a.text = v;
         else if (o == "--pin") a.pin = v;
+        else if (o == "--slot") a.slot = v;
+        else if (o == "--file") a.file = v;
+        else if (o == "--file-version") a.fileVersion = parseNumber(o, v);
         else if (o == "--size") a.size = parseNumber(o, v);
         else if (o == "--type") a.type = parseNumber(o, v);
         else if (o == "--firmware") a.firmware = parseNumber(o, v);

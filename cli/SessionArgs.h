@@ -15,8 +15,8 @@ inline constexpr int kExitUsage = 2;
 inline constexpr int kExitNoAnswer = 3;  // the module did not answer in time
 
 struct Args {
-    std::optional<std::string> port, out, in, report, imei, text, pin;
-    std::optional<int> type, firmware, timeoutMs, timeoutS, count, seconds, size;
+    std::optional<std::string> port, out, in, report, imei, text, pin, slot, file;
+    std::optional<int> type, firmware, timeoutMs, timeoutS, count, seconds, size, fileVersion;
     bool company = false;
     bool csv = false;
     bool data = false;

@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-charts-dev libgl1-mesa-dev
-  libjpeg62-turbo-dev
+  libjpeg62-turbo-dev libsndfile1-dev libsamplerate0-dev
   libgtest-dev googletest libgmock-dev
 )
 missing=()
