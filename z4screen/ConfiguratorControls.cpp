@@ -250,6 +250,7 @@ void addScreenControls(ControlRegistry& registry) {
     b.button("Button14", "Modul állapot", false);
     b.button("Button15", "Elküldés", false);
     b.button("Button6", "Memory load", false);
+    b.button("Button12", "Adat feltöltés 256bytos", false);
     // The factory test's indicator panels beside those buttons.
     for (const char* name : {"Panel28", "Panel29", "Panel30", "Panel31", "Panel32"})
         registry.add<Panel>(name, "", false);
@@ -336,9 +337,6 @@ void addMenuItems(ControlRegistry& registry) {
 
 const std::vector<std::string>& notYetAvailableControls() {
     static const std::vector<std::string> names = {
-        // sound and firmware uploads
-        "Edit9", "Edit13", "Edit14", "Edit15", "Button8", "Button9", "Button10", "Button11", "Button7", "Button13",
-        "Szoftverfrissts1",
         // the maker's report-server preset and the templates of the Contact ID pages
         "Button6",
     };
@@ -351,7 +349,7 @@ bool notYetAvailable(std::string_view name) {
 }
 
 const std::vector<std::string>& factoryTestControls() {
-    static const std::vector<std::string> names = {"Button14", "Button15", "Button6",  "Button7",  "Button13",
+    static const std::vector<std::string> names = {"Button14", "Button15", "Button6",  "Button7",  "Button13", "Button12",
                                                    "Panel28",  "Panel29",  "Panel30",  "Panel31",  "Panel32"};
     return names;
 }

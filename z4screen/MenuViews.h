@@ -23,6 +23,7 @@ enum class MenuView {
     SignalChart,           // Z4Form6, "Térerő"
     SmsCentre,             // SMSk, "SMS központ telefonszám"
     Balance,               // MESS1, "Egyenleg lekérdezés (T-Mobile)"
+    Firmware,              // Z4Form9, "Szoftver frissítés"
 };
 
 // One terminal of a model's connector, as the wiring picture labels and wires it.

@@ -79,6 +79,8 @@ Z4Configurator::Z4Configurator(CommChannel& channel, Dialogs& dialogs, Z4ScreenE
 
     gsm_ = std::make_unique<GsmViews>(*engine_, targets_.get<Grid>("StringGrid1"));
     connectGsm();
+    uploads_ = std::make_unique<UploadViews>(*engine_, brandInfo(brand_).firmwareLabelText);
+    connectUploads();
 
     auto& form = targets_.get<Form>("Z4Form1");
     form.setCaption(brandInfo(brand_).configuratorCaption);
@@ -141,7 +143,7 @@ void Z4Configurator::userChanged(const std::string& name) {
 }
 
 void Z4Configurator::buttonClicked(const std::string& button) {
-    if (gsmButtonClicked(button)) return;
+    if (gsmButtonClicked(button) || uploadButtonClicked(button)) return;
     if (button == "BitBtn1") {
         engine_->writeAll();
     } else if (button == "Button15") {
@@ -212,6 +214,9 @@ void Z4Configurator::menuClicked(const std::string& name) {
         showMenuView(MenuView::EventLog);
     } else if (name == "rer1") {
         showMenuView(MenuView::SignalChart);
+    } else if (name == "Szoftverfrissts1") {
+        uploads_->firmwareView.open();
+        showMenuView(MenuView::Firmware);
     } else {
         for (i18n::Language language : {i18n::Language::Hungarian, i18n::Language::English, i18n::Language::German,
                                         i18n::Language::Slovenian}) {
@@ -249,7 +254,8 @@ void Z4Configurator::showMenuView(MenuView view) {
         case MenuView::SignalChart: openDiagnosticView(view); break;
         // Their models are brought up to date by the menu actions that open them.
         case MenuView::SmsCentre:
-        case MenuView::Balance: break;
+        case MenuView::Balance:
+        case MenuView::Firmware: break;
     }
     if (openView) openView(view);
 }
@@ -290,6 +296,8 @@ void Z4Configurator::leave() {
 void Z4Configurator::pageSelected(const std::string& page) {
     if (page == activePage_ || !targets_.find(page)) return;
     if (auto left = editorPage(activePage_)) editor_.pageLeft(*left);
+    // Leaving the sound page ends a sound upload that runs.
+    if (activePage_ == "TabSheet22") uploads_->uploads.abandonSound();
     activePage_ = isPlaceholderPage(page) ? kFirstPage : page;
     if (auto shown = editorPage(activePage_)) editor_.refreshPage(*shown);
     changed();

@@ -16,6 +16,7 @@
 #include "z4screen/GsmViews.h"
 #include "z4screen/MenuViews.h"
 #include "z4screen/ReportClient.h"
+#include "z4screen/UploadViews.h"
 #include "z4screen/ScreenTargets.h"
 
 namespace vardeck {
@@ -110,6 +111,13 @@ public:
     // The GSM modem operations: the phonebook page's buttons, the maintenance menu,
     // the SMS centre and balance views.
     GsmViews& gsm() { return *gsm_; }
+    // Sounds, the data image and the firmware download.
+    UploadViews& uploads() { return *uploads_; }
+    // The user clicked a sound file field (Edit9, Edit13, Edit14, Edit15): a file is
+    // chosen, offered for conversion when the module cannot play it, and checked.
+    void soundFileClicked(const std::string& edit);
+    // Closes a view the program closes itself (the firmware view after the download).
+    std::function<void(MenuView)> closeView;
     // A click on a button of one of the views above (the diagnostic and GSM views).
     void diagnosticClicked(MenuView view, const std::string& control);
     void viewClosed(MenuView view);
@@ -144,6 +152,8 @@ private:
     void decodeImage() override;
     void resetOutputTimeUnit() override;
     void applyControlEffects(const std::vector<ControlEffect>& effects) override;
+    void closeFirmwareView() override;
+    void beep() override { dialogs_.beep(); }
 
     // Activation steps (Z4ConfiguratorActivation.cpp).
     void applyLanguage();
@@ -168,6 +178,10 @@ private:
     void openSimNames();
     void noteModemModeKept();
     std::string toModem(const std::string& utf8) const;
+    // Uploads (Z4ConfiguratorUploads.cpp).
+    void connectUploads();
+    bool uploadButtonClicked(const std::string& button);
+    void uploadSound(SoundSlot slot, const std::string& path);
     void statusCycle(const StatusBlock& block, int length);
     std::string monitorSetting() const;
     // The current language's text of a message, for the parts that show messages.
@@ -193,6 +207,7 @@ private:
     std::unique_ptr<TcpReportClient> ownReportClient_;
     std::unique_ptr<DiagnosticViews> diagnostics_;
     std::unique_ptr<GsmViews> gsm_;
+    std::unique_ptr<UploadViews> uploads_;
     i18n::Language language_ = i18n::Language::Hungarian;
     std::string activePage_;
     std::string searchCaption_;  // what Form1's Label3 shows (the customer field's default)

@@ -72,6 +72,9 @@ void Z4Configurator::diagnosticClicked(MenuView view, const std::string& control
             break;
         case MenuView::SmsCentre:
         case MenuView::Balance: gsmViewClicked(view, control); break;
+        case MenuView::Firmware:
+            if (control == "Button1") uploads_->firmwareView.downloadClicked();
+            break;
         default: break;
     }
     changed();
@@ -93,6 +96,7 @@ void Z4Configurator::viewClosed(MenuView view) {
         // Leaving either view takes the module out of GSM modem mode.
         case MenuView::SmsCentre:
         case MenuView::Balance: d.leaveMode.start(); break;
+        case MenuView::Firmware: uploads_->firmwareView.close(); break;
         default: break;
     }
     changed();
