@@ -135,9 +135,9 @@ TEST(TransferScreen, TheVersionReplyAdaptsPagesAndMenus) {
     EXPECT_TRUE(rig.visible("CheckEgyeb3"));   // a Z-4 from 1.8 on
     EXPECT_FALSE(rig.visible("ComboBox20"));
     EXPECT_TRUE(rig.visible("Szoftverfrissts1"));
-    // The monitor from 1.6 on; the firmware download is not available in this build yet.
+    // The monitor from 1.6 on, the firmware download from 2.9 on.
     EXPECT_TRUE(rig.screen.menus().find("Hibakeress1")->enabled());
-    EXPECT_FALSE(rig.screen.menus().find("Szoftverfrissts1")->enabled());
+    EXPECT_TRUE(rig.screen.menus().find("Szoftverfrissts1")->enabled());
 
     rig.screen.menuClicked("GSMsoftververzi1");
     ASSERT_TRUE(rig.runUntilIdle());
