@@ -83,15 +83,14 @@ int uploadData(TransferSession& session, const Args& a) {
 
 int uploadFirmware(TransferSession& session, const Args& a) {
     CarriedFirmware firmware = carriedFirmware();
-    std::string text;
     if (a.file) {
         const z4config::FileBytes file = z4config::readFileBounded(*a.file, kFirmwareTextLimit);
         if (!file.ok || file.truncated) {
             std::cerr << "vardeck-cli upload: cannot use " << *a.file << "\n";
             return kExitFailure;
         }
-        text.assign(file.bytes.begin(), file.bytes.end());
-        firmware = {std::to_string(*a.fileVersion), *a.fileVersion, text, false};
+        firmware = {std::to_string(*a.fileVersion), *a.fileVersion, std::string(file.bytes.begin(), file.bytes.end()),
+                    false};
     } else {
         std::cerr << "the carried firmware " << firmware.versionText << " is a stand-in image, not a module firmware\n";
     }

@@ -38,6 +38,8 @@ public:
     void leave();
     const ProcessorIdentity& identity() const { return identity_; }
     const CarriedFirmware& firmware() const { return firmware_; }
+    // The firmware the next download sends.
+    void setFirmware(CarriedFirmware firmware) { firmware_ = std::move(firmware); }
     int block() const { return block_; }
 
     std::function<void(const std::string&)> onPhase;        // Label1

@@ -46,6 +46,6 @@ namespace vardeck {
 
 std::string_view carriedFirmwareHexText();  // built from resources/firmware
 
-CarriedFirmware carriedFirmware() { return {"4.3.5", 43, carriedFirmwareHexText(), true}; }
+CarriedFirmware carriedFirmware() { return {"4.3.5", 43, std::string(carriedFirmwareHexText()), true}; }
 
 }  // namespace vardeck

@@ -18,13 +18,14 @@ using FirmwareBuffer = std::array<uint8_t, kFirmwareSize>;
 // (a short or damaged text must not be flashed), with the reason.
 std::optional<FirmwareBuffer> unpackFirmwareText(std::string_view text, std::string& reason);
 
-// The firmware the program carries and its version. There is no real module
+// The firmware the program carries and its version (or a firmware text file the
+// installer named in its place). There is no real module
 // firmware in this build: the carried one is a stand-in image of our own, so a
 // download shows the whole procedure without pretending to update anything.
 struct CarriedFirmware {
     std::string versionText;  // "4.3.5"
     int version = 0;          // 43
-    std::string_view hexText;
+    std::string hexText;
     bool standIn = false;
 };
 CarriedFirmware carriedFirmware();

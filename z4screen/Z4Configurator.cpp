@@ -215,8 +215,7 @@ void Z4Configurator::menuClicked(const std::string& name) {
     } else if (name == "rer1") {
         showMenuView(MenuView::SignalChart);
     } else if (name == "Szoftverfrissts1") {
-        uploads_->firmwareView.open();
-        showMenuView(MenuView::Firmware);
+        openFirmwareView();
     } else {
         for (i18n::Language language : {i18n::Language::Hungarian, i18n::Language::English, i18n::Language::German,
                                         i18n::Language::Slovenian}) {

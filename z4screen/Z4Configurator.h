@@ -180,6 +180,7 @@ private:
     std::string toModem(const std::string& utf8) const;
     // Uploads (Z4ConfiguratorUploads.cpp).
     void connectUploads();
+    void openFirmwareView();
     bool uploadButtonClicked(const std::string& button);
     void uploadSound(SoundSlot slot, const std::string& path);
     void statusCycle(const StatusBlock& block, int length);

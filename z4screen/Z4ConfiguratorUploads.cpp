@@ -2,8 +2,11 @@
 // production-test uploads, and the firmware view.
 #include <filesystem>
 
+#include "shell/Settings.h"
 #include "shell/SettingsStoreFile.h"
 #include "sound/ModuleSound.h"
+#include "z4config/GprsStrings.h"
+#include "z4config/ProfileFiles.h"
 #include "z4screen/ConfiguratorControls.h"
 #include "z4screen/Z4Configurator.h"
 
@@ -27,6 +30,8 @@ constexpr SoundField kSoundFields[] = {
 
 // The production test's fixed sound files ("c:\temp\..."): in the system's folder
 // for temporary files here.
+constexpr std::size_t kFirmwareTextLimit = 1 << 20;
+
 std::string fixedSound(const char* name) { return (std::filesystem::temp_directory_path() / name).string(); }
 
 // Converted sounds go beside the settings, so the installer's own files stay as they are.
@@ -47,6 +52,29 @@ void Z4Configurator::connectUploads() {
         gauge.setVisible(visible);
         changed();
     };
+}
+
+void Z4Configurator::openFirmwareView() {
+    // A real firmware text named in the settings replaces the carried stand-in.
+    const std::string file = ReadSetting(brandKey(), "firmwarefile");
+    const std::string version = ReadSetting(brandKey(), "firmwareversion");
+    FirmwareDownloadStates& states = uploads_->firmware;
+    states.setFirmware(carriedFirmware());
+    if (!file.empty()) {
+        const z4config::FileBytes text = z4config::readFileBounded(file, kFirmwareTextLimit);
+        int number = 0;
+        try {
+            number = std::stoi(version);
+        } catch (const std::exception&) {
+        }
+        if (!text.ok || text.truncated || number <= 0) {
+            dialogs_.showMessage(file + ": " + (text.error.empty() ? "no usable firmware text or version" : text.error));
+        } else {
+            states.setFirmware({version, number, std::string(text.bytes.begin(), text.bytes.end()), false});
+        }
+    }
+    uploads_->firmwareView.open();
+    showMenuView(MenuView::Firmware);
 }
 
 void Z4Configurator::closeFirmwareView() {
@@ -125,6 +153,14 @@ bool Z4Configurator::uploadButtonClicked(const std::string& button) {
     } else if (button == "Button13") {
         targets_.get<Panel>("Panel29").setColor(kRed);
         uploadSound(SoundSlot::Dtmf, fixedSound("dtmf.wav"));
+    } else if (button == "Button6") {
+        // "Memory load": the maker's server on the GPRS page, then both templates.
+        targets_.get<Edit>("Edit10").setText(std::string(z4config::kPresetAccessPoint));
+        targets_.get<Edit>("Edit11").setText(std::string(z4config::kPresetServer));
+        targets_.markEdited("Edit10");
+        targets_.markEdited("Edit11");
+        loadZoneTemplate();
+        loadDefaultEventCodes();
     } else if (button == "Button12") {
         engine_->abandonOperation();
         refreshEditorPages();

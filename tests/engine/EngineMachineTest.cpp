@@ -47,7 +47,7 @@ protected:
     TransferEngine engine{channel, image, listener,
                           TransferEnvironment{[this] { return port; },
                                               [] { return ModuleClockTime{2025, 1, 2, 3, 4, 5}; },
-                                              [this] { return released; }, nullptr}};
+                                              [this] { return released; }, nullptr, nullptr}};
 };
 
 TEST_F(ScriptedEngine, PortOpensOnTheFirstTickOfAnOperationAndClosesOneCountdownAfterIt) {

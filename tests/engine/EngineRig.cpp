@@ -26,7 +26,7 @@ EngineRig::EngineRig(int deviceType, int firmware, sim::FaultSettings faultSetti
       endpoint(model, &faults),
       channel(endpoint),
       engine(channel, image, listener,
-             TransferEnvironment{[this] { return portSetting; }, [this] { return clock; }, nullptr, nullptr}) {
+             TransferEnvironment{[this] { return portSetting; }, [this] { return clock; }, nullptr, nullptr, nullptr}) {
     engine.setDeviceType(deviceType);
     engine.setFirmwareVersion(firmware);
 }

@@ -68,7 +68,7 @@ protected:
     RecordingListener listener;
     TransferEngine engine{channel, image, listener,
                           TransferEnvironment{[] { return std::string("COM3"); },
-                                              [] { return ModuleClockTime{2025, 1, 2, 3, 4, 5}; }, nullptr, nullptr}};
+                                              [] { return ModuleClockTime{2025, 1, 2, 3, 4, 5}; }, nullptr, nullptr, nullptr}};
     FirmwareDownloadStates download{engine, carriedFirmware()};
     std::optional<bool> allowed;
     std::string phase;

@@ -74,7 +74,7 @@ protected:
     RecordingListener listener;
     TransferEngine engine{channel, image, listener,
                           TransferEnvironment{[] { return std::string("COM3"); },
-                                              [] { return ModuleClockTime{2025, 1, 2, 3, 4, 5}; }, nullptr, nullptr}};
+                                              [] { return ModuleClockTime{2025, 1, 2, 3, 4, 5}; }, nullptr, nullptr, nullptr}};
     GsmModeStates gsm{engine};
     LeaveModeStates leave{engine};
     std::size_t answered = 0;
