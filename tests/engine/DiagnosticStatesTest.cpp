@@ -4,8 +4,7 @@
 
 #include <numeric>
 
-#include "tests/engine/EngineRig.h"
-#include "tests/z4link/FakeChannel.h"
+#include "tests/engine/ScriptedLine.h"
 #include "z4link/EventLogStates.h"
 #include "z4link/Frame.h"
 #include "z4link/LeaveModeStates.h"
@@ -26,10 +25,8 @@ Bytes record65(const Bytes& samples) {
     return r;
 }
 
-class Diagnostics : public ::testing::Test {
+class Diagnostics : public ::testing::Test, protected ScriptedLine {
 protected:
-    Diagnostics() { engine.setDeviceType(71); }
-
     void reply(uint8_t b0, uint8_t b1, uint8_t b2, uint8_t b3) { channel.deliver(frameBytes(b0, b1, b2, b3)); }
     const Bytes& lastWrite() const { return channel.writes.back(); }
     // Ticks until the engine has written something (at most `max` ticks).
@@ -39,12 +36,6 @@ protected:
         ASSERT_GT(channel.writes.size(), before);
     }
 
-    FakeChannel channel;
-    TransferEngine::Image image{};
-    RecordingListener listener;
-    TransferEngine engine{channel, image, listener,
-                          TransferEnvironment{[] { return std::string("COM3"); },
-                                              [] { return ModuleClockTime{2025, 1, 2, 3, 4, 5}; }, nullptr, nullptr, nullptr}};
 };
 
 TEST_F(Diagnostics, StatusPollingReadsTheBlockWithTheStatusSelectorAndStartsAgainAfterTheCountdown) {

@@ -2,8 +2,7 @@
 // methods with their acknowledgements and failures, the FPGA start.
 #include <gtest/gtest.h>
 
-#include "tests/engine/EngineRig.h"
-#include "tests/z4link/FakeChannel.h"
+#include "tests/engine/ScriptedLine.h"
 #include "z4link/FirmwareDownloadStates.h"
 
 namespace vardeck::testing {
@@ -30,9 +29,8 @@ TEST(FirmwareImage, UnpacksTheCarriedTextAndRefusesAShortOne) {
     EXPECT_NE(reason.find("holds 2 bytes"), std::string::npos) << reason;
 }
 
-class Firmware : public ::testing::Test {
+class Firmware : public ::testing::Test, protected ScriptedLine {
 protected:
-    explicit Firmware() { engine.setDeviceType(71); }
     void start(int moduleVersion, int processor, int sw) {
         engine.setFirmwareVersion(moduleVersion);
         download.onDownloadAllowed = [this](bool on) { allowed = on; };
@@ -63,12 +61,6 @@ protected:
             if (channel.writes[answered].size() >= 256) blocks.push_back(channel.writes[answered]);
     }
 
-    FakeChannel channel;
-    TransferEngine::Image image{};
-    RecordingListener listener;
-    TransferEngine engine{channel, image, listener,
-                          TransferEnvironment{[] { return std::string("COM3"); },
-                                              [] { return ModuleClockTime{2025, 1, 2, 3, 4, 5}; }, nullptr, nullptr, nullptr}};
     FirmwareDownloadStates download{engine, carriedFirmware()};
     std::optional<bool> allowed;
     std::string phase;

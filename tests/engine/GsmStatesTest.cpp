@@ -4,8 +4,7 @@
 
 #include <map>
 
-#include "tests/engine/EngineRig.h"
-#include "tests/z4link/FakeChannel.h"
+#include "tests/engine/ScriptedLine.h"
 #include "z4link/Frame.h"
 #include "z4link/GsmCommandStates.h"
 #include "z4link/GsmModeStates.h"
@@ -31,10 +30,8 @@ public:
 
 // The module in GSM modem mode, scripted: the FD frame is answered AB AC, a modem
 // line is echoed and answered by `modem`.
-class Gsm : public ::testing::Test {
+class Gsm : public ::testing::Test, protected ScriptedLine {
 protected:
-    Gsm() { engine.setDeviceType(71); }
-
     // Answers what the engine wrote since the last call; ticks when nothing is new.
     void run(const std::function<bool()>& done, int maxSteps = 5000) {
         for (int i = 0; i < maxSteps && !done(); ++i) {
@@ -69,12 +66,6 @@ protected:
     }
     int state() const { return engine.vars().state; }
 
-    FakeChannel channel;
-    TransferEngine::Image image{};
-    RecordingListener listener;
-    TransferEngine engine{channel, image, listener,
-                          TransferEnvironment{[] { return std::string("COM3"); },
-                                              [] { return ModuleClockTime{2025, 1, 2, 3, 4, 5}; }, nullptr, nullptr, nullptr}};
     GsmModeStates gsm{engine};
     LeaveModeStates leave{engine};
     std::size_t answered = 0;

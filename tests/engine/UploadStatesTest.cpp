@@ -4,8 +4,7 @@
 
 #include <cstring>
 
-#include "tests/engine/EngineRig.h"
-#include "tests/z4link/FakeChannel.h"
+#include "tests/engine/ScriptedLine.h"
 #include "z4link/UploadStates.h"
 
 namespace vardeck::testing {
@@ -38,10 +37,8 @@ TEST(WavData, TheTagMustStandInTheFirst256Bytes) {
     EXPECT_EQ(soundSlotPage(SoundSlot::Dtmf), 0x0FE0);
 }
 
-class Uploads : public ::testing::Test {
+class Uploads : public ::testing::Test, protected ScriptedLine {
 protected:
-    Uploads() { engine.setDeviceType(71); }
-
     // Answers each block with the given acknowledgement until the upload is idle.
     void runAcknowledging(const std::function<uint8_t(int block)>& ack) {
         for (int i = 0; i < 5000 && engine.vars().state != z4state::kIdle; ++i) {
@@ -61,12 +58,6 @@ protected:
         while (answered < channel.writes.size()) blocks.push_back(channel.writes[answered++]);
     }
 
-    FakeChannel channel;
-    TransferEngine::Image image{};
-    RecordingListener listener;
-    TransferEngine engine{channel, image, listener,
-                          TransferEnvironment{[] { return std::string("COM3"); },
-                                              [] { return ModuleClockTime{2025, 1, 2, 3, 4, 5}; }, nullptr, nullptr, nullptr}};
     UploadStates uploads{engine};
     std::size_t answered = 0;
     std::vector<Bytes> blocks;
