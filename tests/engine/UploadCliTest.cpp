@@ -57,10 +57,14 @@ TEST_F(UploadCli, SoundAndDataImageLandInTheirPages) {
     sim::testfiles::writeFile(dir.file("image.bin"), image);
     startSim(43);
 
-    ASSERT_EQ(cli("upload sound" + port + " --slot 2 --in " + dir.file("in.wav")).exitCode, 0);
+    const std::pair<const char*, std::size_t> slots[] = {{"1", 0x0300}, {"3", 0x0500}, {"4", 0x0600},
+                                                         {"siren", 0x0F00}, {"dtmf", 0x0FE0}, {"2", 0x0400}};
+    for (const auto& [slot, firstPage] : slots)
+        ASSERT_EQ(cli("upload sound" + port + " --slot " + slot + " --in " + dir.file("in.wav")).exitCode, 0) << slot;
     ASSERT_EQ(cli("upload data" + port + " --in " + dir.file("image.bin")).exitCode, 0);
     const Bytes flash = stopAndReadFlash();
     ASSERT_EQ(flash.size(), kFlashSize);
+    for (const auto& [slot, firstPage] : slots) EXPECT_EQ(page(flash, firstPage)[4], 4) << slot;
     const Bytes first = page(flash, 0x0400);
     EXPECT_EQ(first[4], 4);
     EXPECT_EQ(first[5], 0xFE);
