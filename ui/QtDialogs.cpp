@@ -18,6 +18,8 @@ QString title() { return QApplication::applicationDisplayName(); }
 QString nameFilter(const std::string& extension) {
     const QString all = QObject::tr("All files (*)");
     if (extension.empty()) return all;
+    // Sounds are offered as voice files; the module plays them after a conversion.
+    if (extension == "wav") return QObject::tr("Voice Files (*.wav)") + ";;" + QObject::tr("All Files (*)");
     const QString pattern = "*." + q(extension);
     return pattern + " (" + pattern + ");;" + all;
 }

@@ -56,7 +56,7 @@ TEST_F(DiagnosticWindows, EveryControlHasItsWidgetAndEveryNamedWidgetItsControl)
     settings.set("comport", "/nonexistent/z4ui");
     open(71);
     for (MenuView which : {MenuView::Status, MenuView::Monitor, MenuView::EventLog, MenuView::SignalChart,
-                           MenuView::SmsCentre, MenuView::Balance}) {
+                           MenuView::SmsCentre, MenuView::Balance, MenuView::Firmware}) {
         ui::z4::MenuViewWindow* shown = window_->menuView(which);
         EXPECT_EQ(shown->unboundControls(), std::vector<std::string>{}) << shown->objectName().toStdString();
         EXPECT_EQ(shown->widgetsWithoutControl(), std::vector<std::string>{}) << shown->objectName().toStdString();

@@ -9,6 +9,7 @@
 #include <QTabWidget>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,16 @@
 #include "ui/z4/Z4ConfiguratorWindow.h"
 
 namespace vardeck::testing {
+
+// Recorded dialogs that also answer the file dialog with `file`, noting each filter asked for.
+struct FileChoosingDialogs : RecordingDialogs {
+    std::optional<std::string> chooseOpenFile(const std::string& filter) override {
+        fileFilters.push_back(filter);
+        return file;
+    }
+    std::optional<std::string> file;
+    std::vector<std::string> fileFilters;
+};
 
 class Z4WindowRig : public ::testing::Test {
 protected:
@@ -66,7 +77,7 @@ protected:
     }
 
     TempSettings settings;
-    RecordingDialogs dialogs;
+    FileChoosingDialogs dialogs;
     // Files of the test; they outlive the simulator, which writes its memory on exit.
     sim::testfiles::TempDir scratch{"z4ui"};
     sim::SimProcess simulator_;

@@ -25,6 +25,7 @@
 
 #include "ui/ControlBinder.h"
 #include "ui/z4/DevicePicture.h"
+#include "ui/z4/SoundFileFields.h"
 #include "ui/z4/Z4MenuViewWindows.h"
 #include "ui/z4/Z4Pages.h"
 #include "ui/z4/Z4Widgets.h"
@@ -79,11 +80,16 @@ Z4ConfiguratorWindow::Z4ConfiguratorWindow(z4screen::Z4Configurator& model, QWid
     }
     buildStatusBar();
     connectContextMenus();
+    watchSoundFileFields(this, [this](const std::string& field) {
+        model_.soundFileClicked(field);
+        refresh();
+    });
     bind();
 
     model_.closeWindow = [this] { requestClose(); };
     menuViews_ = std::make_unique<MenuViewWindows>(model_);
     model_.openView = [this](z4screen::MenuView view) { menuViews_->open(view, this); };
+    model_.closeView = [this](z4screen::MenuView view) { menuViews_->close(view); };
     connect(&ticker_, &QTimer::timeout, this, &Z4ConfiguratorWindow::tick);
     ticker_.start(z4screen::Z4Configurator::kTickPeriodMs);
     // Coming back from another program is no activation of this one's window.
@@ -101,6 +107,7 @@ Z4ConfiguratorWindow::Z4ConfiguratorWindow(z4screen::Z4Configurator& model, QWid
 Z4ConfiguratorWindow::~Z4ConfiguratorWindow() {
     model_.closeWindow = nullptr;
     model_.openView = nullptr;
+    model_.closeView = nullptr;
 }
 
 MenuViewWindow* Z4ConfiguratorWindow::menuView(z4screen::MenuView view) const { return menuViews_->window(view); }
@@ -192,7 +199,7 @@ QWidget* Z4ConfiguratorWindow::buildButtonRow() {
     }
     line->addWidget(gauge("kijelzo", row), 1);
     line->addStretch();
-    for (const char* name : {"Button14", "Button15", "Button6"}) line->addWidget(button(name, row));
+    for (const char* name : {"Button14", "Button15", "Button6", "Button12"}) line->addWidget(button(name, row));
     // The factory test's indicators, small coloured squares beside its buttons.
     for (const char* name : {"Panel28", "Panel29", "Panel30", "Panel31", "Panel32"}) {
         auto* indicator = new QFrame(row);

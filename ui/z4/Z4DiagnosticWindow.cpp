@@ -9,9 +9,16 @@ DiagnosticWindow::DiagnosticWindow(const char* name, controls::ControlOwner& vie
     timers_ = std::make_unique<ModelTimerDriver>(view.timers(), [this] { refresh(); });
     // Every way of closing a dialog ends in done(), which reports it as finished.
     connect(this, &QDialog::finished, this, [this] {
-        model_.viewClosed(which_);
+        if (!closingByProgram_) model_.viewClosed(which_);
+        closingByProgram_ = false;
         refresh();
     });
+}
+
+void DiagnosticWindow::closeByProgram() {
+    closingByProgram_ = true;
+    close();
+    closingByProgram_ = false;  // also when the window was not shown and so did not finish
 }
 
 DiagnosticWindow::~DiagnosticWindow() = default;

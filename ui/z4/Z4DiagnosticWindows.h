@@ -12,10 +12,12 @@ class ModelTimerDriver;
 
 namespace vardeck::ui::z4 {
 
-// A diagnostic view of the configurator (status, monitor, event log, chart) or one of
-// its GSM modem views (SMS centre, balance) as a modal window. Its buttons are the configurator's to handle (diagnosticClicked), its model
-// timers run while it is open, and however it closes — its own button, the close
-// box, Escape — the configurator hears of it once (viewClosed).
+// A diagnostic view of the configurator (status, monitor, event log, chart), one of
+// its GSM modem views (SMS centre, balance) or its firmware view as a modal window.
+// Its buttons are the configurator's to handle (diagnosticClicked), its model timers
+// run while it is open, and however it closes — its own button, the close box,
+// Escape — the configurator hears of it once (viewClosed); a view the configurator
+// closes itself it does not hear of again.
 class DiagnosticWindow : public MenuViewWindow {
     Q_OBJECT
 public:
@@ -24,6 +26,8 @@ public:
     ~DiagnosticWindow() override;
 
     void refresh() override;
+    // The model closed its view itself; the configurator is not told once more.
+    void closeByProgram() override;
     // True while the Qt timer of the view's named model timer runs.
     bool timerRunning(const std::string& name) const;
 
@@ -46,6 +50,7 @@ private:
     z4screen::MenuView which_;
     std::unique_ptr<ModelTimerDriver> timers_;
     std::optional<z4config::WindowScale> scale_;
+    bool closingByProgram_ = false;
 };
 
 // The windows of the views, each over its view model in model.diagnostics().
@@ -56,5 +61,7 @@ std::unique_ptr<MenuViewWindow> signalChartWindow(z4screen::Z4Configurator& mode
 // The GSM modem views, each over its view model in model.gsm().
 std::unique_ptr<MenuViewWindow> smsCentreWindow(z4screen::Z4Configurator& model);
 std::unique_ptr<MenuViewWindow> balanceWindow(z4screen::Z4Configurator& model);
+// The firmware download view, over its view model in model.uploads().
+std::unique_ptr<MenuViewWindow> firmwareWindow(z4screen::Z4Configurator& model);
 
 }  // namespace vardeck::ui::z4

@@ -183,6 +183,7 @@ MenuViewWindows::MenuViewWindows(z4screen::Z4Configurator& model) {
     windows_[MenuView::SignalChart] = signalChartWindow(model);
     windows_[MenuView::SmsCentre] = smsCentreWindow(model);
     windows_[MenuView::Balance] = balanceWindow(model);
+    windows_[MenuView::Firmware] = firmwareWindow(model);
 }
 
 MenuViewWindows::~MenuViewWindows() = default;
@@ -198,6 +199,12 @@ void MenuViewWindows::open(MenuView view, QWidget* over) {
     shown->show();
     shown->raise();
     shown->activateWindow();
+}
+
+void MenuViewWindows::close(MenuView view) {
+    if (!windows_.count(view)) return;
+    MenuViewWindow* shown = window(view);
+    if (shown->isVisible()) shown->closeByProgram();
 }
 
 void MenuViewWindows::refreshShown() {

@@ -30,6 +30,9 @@ public:
     virtual void refresh();
     // Sizes and places the window as it opens (after its refresh): centred over `over`.
     virtual void placeOver(QWidget* over);
+    // Closes the window because the program decided so, not the user: the view's
+    // model has been closed already.
+    virtual void closeByProgram() { close(); }
     std::vector<std::string> unboundControls() const;
     std::vector<std::string> widgetsWithoutControl() const;
 
@@ -51,6 +54,8 @@ public:
     // Shows the view, brought up to date, modally over `over`.
     void open(z4screen::MenuView view, QWidget* over);
     MenuViewWindow* window(z4screen::MenuView view) const;
+    // Closes the view if it is open (the configurator closes the firmware view itself).
+    void close(z4screen::MenuView view);
     // Brings the views that are open up to date (after a change of the configurator).
     void refreshShown();
 

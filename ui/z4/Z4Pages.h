@@ -27,6 +27,9 @@ QWidget* gprsPage(QWidget* parent);
 QWidget* cidSmsPage(QWidget* parent);
 QWidget* remoteMonitoringPage(QWidget* parent);
 QWidget* openClosePage(QWidget* parent);
+// The sound page: its file fields are read-only, a click on one chooses the file
+// (see watchSoundFileFields).
 QWidget* soundPage(QWidget* parent);
+inline constexpr const char* kSoundFileFields[] = {"Edit9", "Edit13", "Edit14", "Edit15"};
 
 }  // namespace vardeck::ui::z4

@@ -131,13 +131,16 @@ QWidget* soundPage(QWidget* parent) {
     auto [page, column] = scrolledPage("TabSheet22", parent);
     column->addWidget(label("Label97", page));
     auto* grid = new QGridLayout;
-    const char* soundSlots[][3] = {{"Label92", "Edit9", "Button8"},
-                              {"Label93", "Edit13", "Button9"},
-                              {"Label94", "Edit14", "Button10"},
-                              {"Label95", "Edit15", "Button11"}};
+    const char* soundSlots[][3] = {{"Label92", kSoundFileFields[0], "Button8"},
+                                   {"Label93", kSoundFileFields[1], "Button9"},
+                                   {"Label94", kSoundFileFields[2], "Button10"},
+                                   {"Label95", kSoundFileFields[3], "Button11"}};
     for (int i = 0; i < 4; ++i) {
         grid->addWidget(label(soundSlots[i][0], page), i, 0);
-        grid->addWidget(edit(soundSlots[i][1], page), i, 1);
+        QLineEdit* file = edit(soundSlots[i][1], page);
+        file->setReadOnly(true);  // the path comes from the file dialog only
+        file->setCursor(Qt::PointingHandCursor);
+        grid->addWidget(file, i, 1);
         grid->addWidget(button(soundSlots[i][2], page), i, 2);
     }
     grid->setColumnStretch(1, 1);
