@@ -17,6 +17,13 @@ inline Bytes operator+(Bytes a, const Bytes& b) {
     return a;
 }
 
+// Everything the model has sent so far, in one piece.
+inline Bytes sent(DeviceModel& model) {
+    Bytes out;
+    for (const Emission& e : model.takeEmissions()) out = out + e.bytes;
+    return out;
+}
+
 inline Bytes byteRead(uint16_t address) { return frame(address >> 8, 0x00, address & 0xFF, 0x00); }
 inline Bytes statusRead(uint16_t address) { return frame(address >> 8, 0x02, address & 0xFF, 0x00); }
 inline Bytes byteWrite(uint16_t address, uint8_t data) { return frame(address >> 8, 0x01, address & 0xFF, data); }

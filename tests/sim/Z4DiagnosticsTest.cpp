@@ -20,12 +20,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-Bytes sent(DeviceModel& model) {
-    Bytes out;
-    for (const Emission& e : model.takeEmissions()) out = out + e.bytes;
-    return out;
-}
-
 Bytes answer(DeviceModel& model, const Bytes& command, SimTime at) {
     model.receive(command, at);
     return sent(model);

@@ -13,12 +13,6 @@ namespace {
 
 Bytes text(const std::string& s) { return Bytes(s.begin(), s.end()); }
 
-Bytes sent(DeviceModel& model) {
-    Bytes out;
-    for (const Emission& e : model.takeEmissions()) out = out + e.bytes;
-    return out;
-}
-
 Bytes gsmModemMode(uint8_t imageByte) { return frame(0x00, 0xFD, 0x00, imageByte); }
 
 }  // namespace

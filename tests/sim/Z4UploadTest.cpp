@@ -12,12 +12,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-Bytes sent(DeviceModel& model) {
-    Bytes out;
-    for (const Emission& e : model.takeEmissions()) out = out + e.bytes;
-    return out;
-}
-
 Bytes flashPage(const Z4FamilyModel& module, std::size_t page) {
     const auto first = module.flash().begin() + static_cast<std::ptrdiff_t>(page * 256);
     return Bytes(first, first + 256);
