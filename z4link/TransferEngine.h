@@ -112,7 +112,8 @@ public:
     // Abandons any operation and closes the port (program end, tool exit).
     void shutdown();
     // Another operation takes the machine over: a read or write still running stops
-    // here, and its gauge and buttons return to rest. The port stays open.
+    // here, and its gauge and buttons return to rest, so no button stays disabled
+    // without an operation running. The port stays open.
     void abandonOperation();
 
     // --- Values the screen hands over -----------------------------------------

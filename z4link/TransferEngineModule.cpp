@@ -23,6 +23,7 @@ void TransferEngine::queryVersionOnActivation() {
 }
 
 void TransferEngine::queryVersionFromMenu() {
+    abandonOperation();
     vars_.state = z4state::kVersionQuery;
     link_.clearReceive();
     sendStep();
@@ -54,6 +55,7 @@ void TransferEngine::receiveVersionQuery() {
 // --- Clock (state 210) ------------------------------------------------------------------
 
 void TransferEngine::setClock() {
+    abandonOperation();
     showStatus(TransferText::ClockSyncRunning);
     vars_.clockOnly = true;
     vars_.returnState = z4state::kIdle;
@@ -90,11 +92,13 @@ void TransferEngine::receiveClockReply() {
 
 void TransferEngine::restart() {
     if (!listener_.askYesNo(text(TransferText::RestartQuestion))) return;
+    abandonOperation();
     vars_.state = z4state::kRestart;
     link_.clearReceive();
 }
 
 void TransferEngine::lifeSignalTest() {
+    abandonOperation();
     vars_.state = z4state::kLifeSignalTest;
     link_.clearReceive();
 }

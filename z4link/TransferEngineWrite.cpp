@@ -31,6 +31,8 @@ bool skippedByByteWrite(int index, bool company) {
 void TransferEngine::writeAll() {
     showStatus(TransferText::WriteAllRunning);
     vars_.clockOnly = false;
+    // A "PSTN send" that never finished must not turn this write into one.
+    vars_.lineSimulator = false;
     listener_.refreshEditorPages();
     link_.setReadSelector(0);
     vars_.operationRunning = vars_.state != z4state::kIdle;
@@ -56,6 +58,10 @@ void TransferEngine::writeAll() {
 }
 
 void TransferEngine::lineSimulatorWrite() {
+    // Like the other writes: it ends with a clock setting of its own, not a menu's,
+    // and knows whether it replaced a running operation.
+    vars_.clockOnly = false;
+    vars_.operationRunning = vars_.state != z4state::kIdle;
     listener_.encodeImage();
     vars_.lineSimulator = true;
     vars_.state = z4state::kByteWrite;
