@@ -128,8 +128,10 @@ void Z4ProfileMenu::fillCustomerDefaults(const std::string& deviceName, const st
 void Z4ProfileMenu::applyPersonalProfile() {
     if (env_.settings.get(kRefusalSetting) == "True") refused_ = true;
     if (refused_ || env_.personalProfilePath.empty()) return;
+    // A longer file (a whole profile copied there) gives its first 1024 bytes; a
+    // missing or short one is no personal profile.
     const FileBytes file = readFileBounded(env_.personalProfilePath, kPersonalProfileSize);
-    if (!file.ok || file.truncated || file.bytes.size() != kPersonalProfileSize) return;
+    if (!file.ok || file.bytes.size() != kPersonalProfileSize) return;
     std::copy(file.bytes.begin(), file.bytes.end(), image_.begin());
     decodeImage(image_, editor_);
 }

@@ -184,14 +184,19 @@ TEST_F(ProfileMenu, OnlyTrueChecksTheRefusalAtActivation) {
     EXPECT_TRUE(menu->personalProfileRefused());
 }
 
-TEST_F(ProfileMenu, APersonalProfileOfTheWrongSizeIsIgnoredSilently) {
+TEST_F(ProfileMenu, AShortPersonalProfileIsIgnoredSilentlyALongOneGivesItsFirst1024Bytes) {
     menu->togglePersonalProfileRefusal();
-    for (std::size_t size : {0u, 1023u, 1025u, 8960u}) {
+    for (std::size_t size : {0u, 1023u}) {
         spit(dir / "custom.dat", std::string(size, '\x07'));
         menu->applyPersonalProfile();
         ASSERT_EQ(image, filledImage(0xFF)) << size;
     }
     EXPECT_TRUE(dialogs.messages.empty());
+    spit(dir / "custom.dat", std::string(1024, '\x07') + std::string(768, '\x09'));  // a 1792-byte profile
+    menu->applyPersonalProfile();
+    EXPECT_EQ(image[0], 0x07);
+    EXPECT_EQ(image[1023], 0x07);
+    EXPECT_EQ(image[1024], 0xFF);
 }
 
 TEST_F(ProfileMenu, SavingThePersonalProfileWritesTheImageAsItStands) {
