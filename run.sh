@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and starts vardeck.
-#   ./run.sh                 no hardware: a simulated T-RIX module (type code 71) on a pseudo-terminal
+#   ./run.sh                 no hardware: a simulated T-RIX module (type code 71) with sample
+#                            data (resources/demo/trix-demo.img) on a pseudo-terminal
 #   ./run.sh --port DEVICE   real hardware on DEVICE (for example /dev/ttyUSB0 or COM3)
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -16,7 +17,10 @@ fi
 
 if [ -z "$port" ]; then
   simdir=$(mktemp -d)
-  ./build/sim/vardeck-sim --device 71 --status-live --link "$simdir/module" >"$simdir/sim.out" 2>"$simdir/sim.err" &
+  # The simulator writes its memory back at exit: it gets a copy, the shipped sample stays as it is.
+  cp resources/demo/trix-demo.img "$simdir/memory.img"
+  ./build/sim/vardeck-sim --device 71 --status-live --memory "$simdir/memory.img" --link "$simdir/module" \
+    >"$simdir/sim.out" 2>"$simdir/sim.err" &
   sim_pid=$!
   trap 'kill $sim_pid 2>/dev/null; wait $sim_pid 2>/dev/null; rm -rf "$simdir"' EXIT
   for _ in $(seq 100); do [ -e "$simdir/module" ] && break; sleep 0.05; done

@@ -69,12 +69,22 @@ void ComprtModel::showStoredChoice(const std::string& stored) {
     // so the list shows the name, and its entry when the device is still there.
     ComboBox1.setCaption(name);
     for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (entries_[i].device == name || entries_[i].name == name) {
+        const SerialDeviceEntry& entry = entries_[i];
+        if (entry.device == name || entry.name == name || (!entry.stablePath.empty() && entry.stablePath == name)) {
             ComboBox1.setItemIndex(static_cast<int>(i));
-            ComboBox1.setCaption(entries_[i].name);
+            ComboBox1.setCaption(entry.name);
             break;
         }
     }
+}
+
+std::string ComprtModel::storedForm(const SerialDeviceEntry& entry) {
+    if (startsWith(entry.name, "COM")) return kDevicePrefix + entry.name;
+    // Linux devices have no COM name. The by-id path names the adapter itself; the
+    // kernel name (ttyUSB0) goes to whichever adapter was plugged in first.
+    if (!entry.stablePath.empty()) return kDevicePrefix + entry.stablePath;
+    if (!entry.device.empty()) return kDevicePrefix + entry.device;
+    return {};
 }
 
 void ComprtModel::store(const std::string& value) {
@@ -93,6 +103,8 @@ void ComprtModel::BitBtn1Click() {
         store(RadioGroup1.itemText());
     } else if (item == kOtherItem) {
         store(std::string(kDevicePrefix) + "COM" + std::to_string(SpinEdit1.value()));
+    } else if (!foundDevice_.empty()) {
+        store(foundDevice_);  // the scan found the module on a listed device
     }
     endProgram();
 }
@@ -104,14 +116,9 @@ void ComprtModel::ComboBox1Select(int index) {
     const SerialDeviceEntry& entry = entries_[static_cast<std::size_t>(index)];
     ComboBox1.setItemIndex(index);
     ComboBox1.setCaption(entry.name);
-    if (startsWith(entry.name, "COM")) {
-        store(kDevicePrefix + entry.name);
-    } else if (!entry.device.empty()) {
-        // Linux devices have no COM name; the device name itself is stored.
-        store(kDevicePrefix + entry.device);
-    } else {
-        return;
-    }
+    const std::string value = storedForm(entry);
+    if (value.empty()) return;
+    store(value);
     endProgram();
 }
 
@@ -119,14 +126,42 @@ void ComprtModel::BitBtn2Click() {
     port_ = 1;
     step_ = 0;
     found_ = false;
+    foundDevice_.clear();
+    scanDevices_.clear();
+    for (const SerialDeviceEntry& entry : entries_) {
+        // Devices with a COM name are reached through the port numbers already.
+        if (!startsWith(entry.name, "COM") && !storedForm(entry).empty()) scanDevices_.push_back(entry);
+    }
     Timer1.start();
+}
+
+std::string ComprtModel::scanTarget() const {
+    if (port_ <= kScanPorts) return std::string(kDevicePrefix) + "COM" + std::to_string(port_);
+    return storedForm(scanDevices_[static_cast<std::size_t>(port_ - kScanPorts - 1)]);
+}
+
+void ComprtModel::scanFound() {
+    Timer1.stop();
+    if (port_ <= kScanPorts) {
+        RadioGroup1.setItemIndex(kOtherItem);
+        if (env_.dialogs) env_.dialogs->showMessage("Ready COM" + std::to_string(port_));
+        return;
+    }
+    const SerialDeviceEntry& entry = scanDevices_[static_cast<std::size_t>(port_ - kScanPorts - 1)];
+    foundDevice_ = storedForm(entry);
+    RadioGroup1.setItemIndex(-1);
+    ComboBox1.setCaption(entry.name);
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        if (entries_[i].name == entry.name) ComboBox1.setItemIndex(static_cast<int>(i));
+    }
+    if (env_.dialogs) env_.dialogs->showMessage("Ready " + (entry.device.empty() ? entry.name : entry.device));
 }
 
 void ComprtModel::Timer1Timer() {
     switch (step_) {
         case 0:
-            channel_.SetDeviceName(std::string(kDevicePrefix) + "COM" + std::to_string(port_));
-            SpinEdit1.setValue(port_);
+            channel_.SetDeviceName(scanTarget());
+            if (port_ <= kScanPorts) SpinEdit1.setValue(port_);
             channel_.Open();
             step_ = 1;
             break;
@@ -139,11 +174,9 @@ void ComprtModel::Timer1Timer() {
             channel_.Close();
             step_ = 0;
             if (found_) {
-                RadioGroup1.setItemIndex(kOtherItem);
-                Timer1.stop();
-                if (env_.dialogs) env_.dialogs->showMessage("Ready COM" + std::to_string(port_));
+                scanFound();
             } else {
-                port_ = port_ % kScanPorts + 1;
+                port_ = port_ % (kScanPorts + static_cast<int>(scanDevices_.size())) + 1;
             }
             break;
     }

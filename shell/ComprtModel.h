@@ -14,13 +14,19 @@ class ShellNavigator;
 
 // One entry of the USB serial device list.
 struct SerialDeviceEntry {
-    std::string name;    // shown in the list: "COM5", "ttyUSB0 (usb-FTDI_...)"
-    std::string device;  // stored after "\\.\" when the name is no "COM" name: "ttyUSB0"
+    std::string name;        // shown in the list: "COM5", "ttyUSB0 (usb-FTDI_...)"
+    std::string device;      // the kernel name when the name is no "COM" name: "ttyUSB0"
+    std::string stablePath;  // "/dev/serial/by-id/usb-FTDI_..." when udev made one, else empty
 };
 
 // The port selection view comprt. Every way out of it ends the program; the choice
 // is stored as "comport" and used at the next start. Forms of the stored value:
-// "COM1".."COM8", "\\.\COM" + port number, "\\.\" + a device name from the list.
+// "COM1".."COM8", "\\.\COM" + port number, and for a device from the list
+// "\\.\" + its stable by-id path (it survives re-plugging adapters in another
+// order), or "\\.\" + its kernel name when it has no by-id link.
+//
+// The port scan tries COM ports 1..32 through the port table, then every device
+// of the list that has no COM name, then starts again at port 1.
 class ComprtModel : public controls::ControlOwner {
 public:
     struct Environment {
@@ -53,6 +59,10 @@ public:
     int scanStep() const { return step_; }
     bool moduleFound() const { return found_; }
     const std::vector<SerialDeviceEntry>& deviceEntries() const { return entries_; }
+
+    // The stored form of a list entry: "\\.\" + its COM name, by-id path or kernel
+    // name, in that order of preference; empty when the entry names no device.
+    static std::string storedForm(const SerialDeviceEntry& entry);
     // --- Controls ----------------------------------------------------------------
     controls::Form& comprt = registry_.add<controls::Form>("comprt", "COM port");
     // A radio group: the items are its choices.
@@ -71,10 +81,17 @@ private:
     void showStoredChoice(const std::string& stored);
     void store(const std::string& value);
     void endProgram();
+    // The port the scan is on: "\\.\COMn" for ports 1..32, then the listed devices.
+    std::string scanTarget() const;
+    void scanFound();
 
     CommChannel& channel_;
     Environment env_;
     std::vector<SerialDeviceEntry> entries_;
+    // The listed devices the scan tries after the COM ports, fixed when the scan starts.
+    std::vector<SerialDeviceEntry> scanDevices_;
+    // What the scan found on a listed device; the accept button stores it.
+    std::string foundDevice_;
     SixByteCollector reply_;
     int port_ = 1;
     int step_ = 0;

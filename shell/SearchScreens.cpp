@@ -40,16 +40,18 @@ std::string localDateTimeText() {
     return text;
 }
 
-std::vector<SerialDeviceEntry> systemUsbSerialDevices() {
+std::vector<SerialDeviceEntry> usbSerialDeviceEntries(const std::vector<DiscoveredPort>& ports) {
     std::vector<SerialDeviceEntry> entries;
-    for (const DiscoveredPort& port : discoverSerialPorts()) {
+    for (const DiscoveredPort& port : ports) {
         if (!port.usb) continue;
         std::string name = port.kernelName;
         if (!port.stablePath.empty()) name += " (" + lastPathPart(port.stablePath) + ")";
-        entries.push_back({name, port.kernelName});
+        entries.push_back({name, port.kernelName, port.stablePath});
     }
     return entries;
 }
+
+std::vector<SerialDeviceEntry> systemUsbSerialDevices() { return usbSerialDeviceEntries(discoverSerialPorts()); }
 
 SearchEnvironment programSearchEnvironment(Dialogs& dialogs, ShellNavigator& navigator,
                                            DispatchTarget& dispatch) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "serial/PortDiscovery.h"
 #include "shell/ComprtModel.h"
 #include "shell/Form1Model.h"
 #include "shell/Form8Model.h"
@@ -36,8 +37,10 @@ SearchEnvironment programSearchEnvironment(Dialogs& dialogs, ShellNavigator& nav
 // The local date and time as "2024.03.09. 17:05:59".
 std::string localDateTimeText();
 
-// The USB serial adapters of the system, named by their kernel name and, where
-// udev made one, their stable by-id name.
+// The USB adapters and CDC-ACM devices among `ports`, named by their kernel name
+// and, where udev made one, their stable by-id name (kept for storing).
+std::vector<SerialDeviceEntry> usbSerialDeviceEntries(const std::vector<DiscoveredPort>& ports);
+// The same for the serial devices of this system.
 std::vector<SerialDeviceEntry> systemUsbSerialDevices();
 
 // The start-up, language, search and port screens, created together and wired to
