@@ -29,8 +29,8 @@ Args parseArgs(const std::vector<std::string>& args) {
             a.company = true;
             continue;
         }
-        if (o == "--csv" || o == "--data" || o == "--voice") {
-            (o == "--csv" ? a.csv : o == "--data" ? a.data : a.voice) = true;
+        if (o == "--csv" || o == "--data" || o == "--voice" || o == "--verify") {
+            (o == "--csv" ? a.csv : o == "--data" ? a.data : o == "--voice" ? a.voice : a.verify) = true;
             continue;
         }
         if (o.rfind("--", 0) != 0) {

@@ -13,6 +13,7 @@ namespace vardeck::cli {
 inline constexpr int kExitFailure = 1;  // port or file unusable
 inline constexpr int kExitUsage = 2;
 inline constexpr int kExitNoAnswer = 3;  // the module did not answer in time
+inline constexpr int kExitVerifyFailed = 4;  // write --verify: the module holds other bytes
 
 struct Args {
     std::optional<std::string> port, out, in, report, imei, text, pin, slot, file;
@@ -21,6 +22,7 @@ struct Args {
     bool csv = false;
     bool data = false;
     bool voice = false;
+    bool verify = false;
     std::vector<std::string> positional;  // words that are not options, in order
 };
 

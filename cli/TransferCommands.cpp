@@ -41,12 +41,14 @@ constexpr const char* kReadUsage =
     "                                          answer or the read takes longer than N s (default\n"
     "                                          600), 1 when P or IMAGE cannot be used";
 constexpr const char* kWriteUsage =
-    "  write --port P --type CODE --in IMAGE [--company] [--firmware N] [--timeout-s N]\n"
+    "  write --port P --type CODE --in IMAGE [--company] [--verify] [--firmware N] [--timeout-s N]\n"
     "                                          write the 8192-byte IMAGE to the module as it stands\n"
     "                                          (positions the module keeps for itself are left out;\n"
     "                                          --company writes the company bytes 384-399 too), then\n"
-    "                                          set the module clock from the PC clock; exit codes as\n"
-    "                                          for read";
+    "                                          set the module clock from the PC clock; --verify then\n"
+    "                                          reads the written bytes back, prints each difference\n"
+    "                                          (address, written, read back) and exits 4 when there\n"
+    "                                          is one; other exit codes as for read";
 
 // --- identify -------------------------------------------------------------------
 
@@ -175,7 +177,24 @@ int runWrite(const std::vector<std::string>& raw) {
     }
     TransferSession session(sessionOptions(a));
     std::copy(bytes.begin(), bytes.end(), session.image().begin());
-    return transfer(session, a, "write", &TransferSession::writeAll);
+    session.engine().setVerifyAfterWrite(a.verify);
+    const int code = transfer(session, a, "write", &TransferSession::writeAll);
+    if (!a.verify) return code;
+    if (code == kExitNoAnswer && session.engine().verifying()) {
+        std::cerr << "vardeck-cli write: verify not completed\n";
+        return code;
+    }
+    if (code != 0) return code;
+    const auto& differences = session.engine().verifyDifferences();
+    for (const VerifyDifference& d : differences) {
+        std::printf("%u written 0x%02X read back 0x%02X\n", static_cast<unsigned>(d.address), d.written, d.readBack);
+    }
+    if (!differences.empty()) {
+        std::cerr << "vardeck-cli write: verify failed at " << differences.size() << " position(s)\n";
+        return kExitVerifyFailed;
+    }
+    std::cerr << "verified\n";
+    return 0;
 }
 
 CliRegistrar identifyCommand("identify", kIdentifyUsage, runIdentify);

@@ -11,6 +11,13 @@ ByteMemoryModel::ByteMemoryModel(int typeCode, std::size_t memorySize)
 
 void ByteMemoryModel::restoreOwnedBytes() {
     if (memory().size() > kTypeCodeAddress) memory()[kTypeCodeAddress] = static_cast<uint8_t>(typeCode());
+    for (const auto& [address, value] : stuck_)
+        if (address < memory().size()) memory()[address] = value;
+}
+
+void ByteMemoryModel::setStuck(uint16_t address, uint8_t value) {
+    stuck_[address] = value;
+    restoreOwnedBytes();
 }
 
 bool ByteMemoryModel::onFrame(const Frame& frame) {
@@ -33,7 +40,11 @@ bool ByteMemoryModel::handleByteWrite(const Frame& frame) {
     if (address >= memory().size()) return false;
     if (!ownsAddress(address)) memory()[address] = frame[3];
     recordWrite(WriteKind::Byte, address, 1);
-    sendFrame(kAck, kWriteByte, frame[2], memory()[address]);
+    // A stuck byte answers as if written, then keeps its value.
+    const bool stuck = stuck_.count(address) != 0;
+    const uint8_t answered = stuck ? frame[3] : memory()[address];
+    restoreOwnedBytes();
+    sendFrame(kAck, kWriteByte, frame[2], answered);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include "sim/DeviceModel.h"
 
+#include <map>
 #include <vector>
 
 namespace vardeck::sim {
@@ -46,6 +47,11 @@ protected:
     void clearHistory() override { writes_.clear(); }
     // Bytes the device keeps for itself: writes leave them as they are.
     virtual bool ownsAddress(uint16_t address) const { return address == kTypeCodeAddress; }
+public:
+    // A fault of the memory: writes to `address` are acknowledged as written, but the
+    // byte keeps `value` (a silent corruption, for verify-after-write).
+    void setStuck(uint16_t address, uint8_t value);
+protected:
     // Puts the device's own bytes back after the memory was replaced.
     virtual void restoreOwnedBytes();
 
@@ -58,6 +64,7 @@ protected:
 
 private:
     std::vector<MemoryWrite> writes_;
+    std::map<uint16_t, uint8_t> stuck_;
 };
 
 }  // namespace vardeck::sim

@@ -26,6 +26,7 @@ std::unique_ptr<DeviceModel> makeDeviceModel(int code, const ModelOptions& optio
         model->setDiagnostics(options.z4Diagnostics);
         model->gsmModem() = GsmModem(options.gsmModem);
         model->setProcessor(options.z4Processor);
+        for (const auto& [address, value] : options.stuck) model->setStuck(address, value);
         return model;
     }
     switch (code) {

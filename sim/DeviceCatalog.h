@@ -19,6 +19,8 @@ struct ModelOptions {
     // The Z-4 family's answer to the identification frame, and its firmware
     // after FPGA programming.
     Z4Processor z4Processor;
+    // Memory faults: writes acknowledged, the byte keeps its value.
+    std::vector<std::pair<uint16_t, uint8_t>> stuck;
 };
 
 // The device type codes a model exists for, in ascending order.

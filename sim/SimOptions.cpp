@@ -116,7 +116,8 @@ std::string simUsage() {
            "                  start when the file exists (it must be exactly 4194304 bytes),\n"
            "                  written back at exit\n"
            "  --processor C   processor code of the identification reply: 10 or 11 (default 10)\n"
-           "  --new-firmware N  the firmware version after the FPGA start (default 43)\n";
+           "  --new-firmware N  the firmware version after the FPGA start (default 43)\n"
+           "  --stuck ADDR=VALUE  a memory fault: writes to ADDR are acknowledged, the byte keeps VALUE\n";
 }
 
 std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& args, std::string& error) {
@@ -218,6 +219,21 @@ std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& args, 
             auto n = integer(Z4Processor::kJ10, Z4Processor::kJ11);
             if (!n) return std::nullopt;
             options.processor = static_cast<int>(*n);
+        } else if (arg == "--stuck") {
+            const std::string* text = value();
+            if (!text) return std::nullopt;
+            const std::size_t eq = text->find('=');
+            std::optional<long long> address, byte;
+            if (eq != std::string::npos) {
+                address = parseInteger(text->substr(0, eq));
+                byte = parseInteger(text->substr(eq + 1));
+            }
+            if (!address || !byte || *address < 0 || *address >= static_cast<long long>(Z4FamilyModel::kMemorySize) ||
+                *byte < 0 || *byte > 255) {
+                error = "--stuck takes ADDR=VALUE with ADDR 0 to 8191 and VALUE 0 to 255, not '" + *text + "'";
+                return std::nullopt;
+            }
+            options.stuck.emplace_back(static_cast<uint16_t>(*address), static_cast<uint8_t>(*byte));
         } else if (arg == "--new-firmware") {
             auto n = integer(0, 255);
             if (!n) return std::nullopt;
@@ -286,9 +302,10 @@ std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& args, 
                 "(70, 71, 80, 90, 100), not device " + std::to_string(options.device);
         return std::nullopt;
     }
-    const bool flashData = !options.flashFile.empty() || options.processor || options.newFirmware;
+    const bool flashData =
+        !options.flashFile.empty() || options.processor || options.newFirmware || !options.stuck.empty();
     if (flashData && !options.help && !Z4FamilyModel::isFamilyCode(options.device)) {
-        error = "--flash, --processor and --new-firmware are for the Z-4 family "
+        error = "--flash, --processor, --new-firmware and --stuck are for the Z-4 family "
                 "(70, 71, 80, 90, 100), not device " + std::to_string(options.device);
         return std::nullopt;
     }
@@ -332,6 +349,7 @@ std::optional<ModelOptions> makeModelOptions(const SimOptions& options, std::str
     }
     if (options.processor) model.z4Processor.code = *options.processor;
     if (options.newFirmware) model.z4Processor.firmwareAfterFpga = *options.newFirmware;
+    model.stuck = options.stuck;
     GsmModemSettings& modem = model.gsmModem;
     if (options.pin) modem.pin = *options.pin;
     if (options.imei) modem.imei = *options.imei;

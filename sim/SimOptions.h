@@ -42,6 +42,7 @@ struct SimOptions {
     std::string flashFile;
     std::optional<int> processor;    // 10 or 11
     std::optional<int> newFirmware;  // the firmware version after FPGA programming
+    std::vector<std::pair<uint16_t, uint8_t>> stuck;  // --stuck ADDR=VALUE: memory faults
 };
 
 // Exit status for a command line that cannot be used.

@@ -51,6 +51,13 @@ struct TransferEnvironment {
     std::function<std::string(const std::string&)> message;
 };
 
+// A byte the module holds other than it was written (verify after write).
+struct VerifyDifference {
+    int address = 0;
+    uint8_t written = 0;
+    uint8_t readBack = 0;
+};
+
 // The progress gauge as the engine last set it.
 struct TransferGauge {
     int max = 0;
@@ -121,6 +128,11 @@ public:
     void setFirmwareVersion(int version) { vars_.firmwareVersion = version; }
     // Read by the screen from the "company" setting when it is activated.
     void setCompanyFlag(bool company) { vars_.company = company; }
+    // After a write all, read the written ranges back and compare (off by default).
+    void setVerifyAfterWrite(bool on) { verifyAfterWrite_ = on; }
+    bool verifyAfterWrite() const { return verifyAfterWrite_; }
+    bool verifying() const { return verifying_; }
+    const std::vector<VerifyDifference>& verifyDifferences() const { return differences_; }
 
     // --- The machine, for the operations that add states and for tests -------
     void addStates(TransferStates& states);
@@ -174,8 +186,13 @@ private:
     void receiveLargeBlockWrite();
     void sendVersionQuery();
     void receiveVersionQuery();
+    void beginClock();  // the clock setting, from the menu or at the end of a block write
     void sendClockFrame();
     void receiveClockReply();
+    // Verify after write (TransferEngineVerify.cpp).
+    void startVerify();
+    bool finishVerify();  // true when the read that ended was the verify read
+    bool keptByModule(int address) const;
 
     CommChannel& channel_;
     Image& image_;
@@ -185,6 +202,11 @@ private:
     TransferVariables vars_;
     TransferGauge gauge_;
     std::vector<TransferStates*> extraStates_;
+    bool verifyAfterWrite_ = false;
+    bool verifyPending_ = false;  // this write all ends with a verify
+    bool verifying_ = false;
+    Image written_{};
+    std::vector<VerifyDifference> differences_;
 };
 
 }  // namespace vardeck

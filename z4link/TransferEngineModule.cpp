@@ -56,6 +56,11 @@ void TransferEngine::receiveVersionQuery() {
 
 void TransferEngine::setClock() {
     abandonOperation();
+    verifyPending_ = false;  // a clock from the menu ends no write
+    beginClock();
+}
+
+void TransferEngine::beginClock() {
     showStatus(TransferText::ClockSyncRunning);
     vars_.clockOnly = true;
     vars_.returnState = z4state::kIdle;
@@ -78,7 +83,12 @@ void TransferEngine::receiveClockReply() {
     const ReceiveBuffer& rx = link_.rx();
     if (rx.at(0) != z4cmd::kAckMarker || rx.at(1) != z4cmd::kClockSet || rx.at(2) != 0 || rx.at(3) != 0) return;
     vars_.state = vars_.returnState;
-    if (vars_.clockOnly) {
+    if (verifyPending_) {
+        // The clock ended a write all (byte-wise or in blocks): now read it back.
+        verifyPending_ = false;
+        vars_.clockOnly = false;
+        startVerify();
+    } else if (vars_.clockOnly) {
         vars_.clockOnly = false;
         showStatus(TransferText::ClockSyncDone);
     } else {

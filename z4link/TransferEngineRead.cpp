@@ -76,6 +76,7 @@ void TransferEngine::receiveByteRead() {
 
 void TransferEngine::finishByteRead() {
     vars_.state = vars_.returnState;
+    if (finishVerify()) return;
     showStatus(TransferText::ReadAllDone);
     enableTransferButtons(true);
     hideGauge();
@@ -103,8 +104,9 @@ void TransferEngine::receiveSmallBlockRead() {
         sendStep();
         return;
     }
-    listener_.decodeImage();
     vars_.state = z4state::kIdle;
+    if (finishVerify()) return;
+    listener_.decodeImage();
     showStatus(TransferText::ReadAllDone);
     enableTransferButtons(true);
     hideGauge();
@@ -129,12 +131,13 @@ void TransferEngine::receiveLargeBlockRead() {
         sendStep();
         return;
     }
+    vars_.state = z4state::kIdle;
+    if (finishVerify()) return;
     showStatus(TransferText::ReadAllDone);
     enableTransferButtons(true);
     hideGauge();
     listener_.decodeImage();
     listener_.resetOutputTimeUnit();
-    vars_.state = z4state::kIdle;
 }
 
 }  // namespace vardeck

@@ -33,6 +33,7 @@ void TransferEngine::writeAll() {
     vars_.clockOnly = false;
     // A "PSTN send" that never finished must not turn this write into one.
     vars_.lineSimulator = false;
+    verifyPending_ = verifyAfterWrite_;
     listener_.refreshEditorPages();
     link_.setReadSelector(0);
     vars_.operationRunning = vars_.state != z4state::kIdle;
@@ -62,6 +63,7 @@ void TransferEngine::lineSimulatorWrite() {
     // and knows whether it replaced a running operation.
     vars_.clockOnly = false;
     vars_.operationRunning = vars_.state != z4state::kIdle;
+    verifyPending_ = false;
     listener_.encodeImage();
     vars_.lineSimulator = true;
     vars_.state = z4state::kByteWrite;
@@ -187,7 +189,7 @@ void TransferEngine::receiveLargeBlockWrite() {
     hideGauge();
     vars_.state = z4state::kIdle;
     vars_.countdown = 2;
-    setClock();
+    beginClock();
 }
 
 }  // namespace vardeck

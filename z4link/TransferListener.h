@@ -7,6 +7,8 @@
 
 namespace vardeck {
 
+struct VerifyDifference;
+
 // What the transfer engine shows and asks on the configurator screen. The
 // screen model implements it; every call comes on the user-interface thread,
 // from inside tick(), a receive notification or a user action of the engine.
@@ -51,6 +53,8 @@ public:
     virtual void closeFirmwareView() {}
     // The system beep (a failed data-image upload beeps four times).
     virtual void beep() {}
+    // A verify after write ended; empty when the module holds what was written.
+    virtual void verified(const std::vector<VerifyDifference>& /*differences*/) {}
 };
 
 }  // namespace vardeck

@@ -111,8 +111,12 @@ TransferSession::Outcome TransferSession::writeAll(std::chrono::milliseconds dea
     // the clock setting's.
     const std::string written = engine_->text(TransferText::WriteAllDone);
     const std::string clockSet = engine_->text(TransferText::ClockSyncDone);
+    const std::string verifyFailed = engine_->text(TransferText::VerifyFailed);
     return runUntil(
-        [&] { return engine_->vars().state == z4state::kIdle && (status() == written || status() == clockSet); },
+        [&] {
+            return engine_->vars().state == z4state::kIdle &&
+                   (status() == written || status() == clockSet || status() == verifyFailed);
+        },
         deadline);
 }
 

@@ -7,7 +7,7 @@ namespace vardeck {
 namespace {
 
 // One row an entry, in the order of the enumeration.
-constexpr std::array<std::pair<TransferText, const char*>, 10> kHungarian{{
+constexpr std::array<std::pair<TransferText, const char*>, 12> kHungarian{{
     {TransferText::ReadAllRunning, "Összes adat kiolvasása folyamatban..."},
     {TransferText::ReadAllDone, "Összes adat kiolvasása sikeres!"},
     {TransferText::WriteAllRunning, "Összes adat elküldése folyamatban..."},
@@ -18,6 +18,8 @@ constexpr std::array<std::pair<TransferText, const char*>, 10> kHungarian{{
     {TransferText::VersionMessage, "Modul szoftvare verzió: "},
     {TransferText::RestartQuestion, "Biztosan újra akarja inditani az eszközt?"},
     {TransferText::CloseQuestion, "Művelet van folyamatban, biztosan ki akar lépni???"},
+    {TransferText::VerifyRunning, "Írás ellenőrzése folyamatban..."},
+    {TransferText::VerifyFailed, "Ellenőrzés sikertelen: a modul mást tárol, mint amit írtunk!"},
 }};
 
 }  // namespace

@@ -17,6 +17,8 @@ enum class TransferText {
     VersionMessage,      // message box text, followed by the version number
     RestartQuestion,     // yes/no question before the restart frame
     CloseQuestion,       // yes/no question when the screen closes during an operation
+    VerifyRunning,       // status panel 3 while the written bytes are read back
+    VerifyFailed,        // status panel 3 when they differ from what was written
 };
 
 // The Hungarian text of an entry, exactly as the screen shows it.

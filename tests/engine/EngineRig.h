@@ -35,6 +35,10 @@ public:
     void resetOutputTimeUnit() override { ++timeUnitResets; }
     void applyControlEffects(const std::vector<ControlEffect>& e) override { effects = e; }
     void closeFirmwareView() override { ++firmwareViewCloses; }
+    void verified(const std::vector<VerifyDifference>& d) override {
+        verifyDifferences = d;
+        ++verifies;
+    }
 
     std::string panel[4];
     std::vector<std::string> statusHistory;  // panel 3, in order
@@ -49,6 +53,8 @@ public:
     int timeUnitResets = 0;
     int firmwareViewCloses = 0;
     std::vector<ControlEffect> effects;
+    std::vector<VerifyDifference> verifyDifferences;
+    int verifies = 0;
     // Runs when the engine asks for the image to be encoded (an edit in the editor).
     std::function<void()> onEncode;
 };
