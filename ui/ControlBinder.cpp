@@ -1,5 +1,6 @@
 #include "ui/ControlBinder.h"
 
+#include "ui/MaskedEditText.h"
 #include "ui/WidgetRefresh.h"
 #include "ui/widgets/PictureWidget.h"
 #include "z4config/controls/Controls.h"
@@ -115,8 +116,8 @@ void ControlBinder::connectObject(const Binding& binding) {
             break;
         case ControlKind::Edit:
             if (auto* edit = qobject_cast<QLineEdit*>(object)) {
-                connect(edit, &QLineEdit::textEdited, this, [this, control](const QString& text) {
-                    static_cast<Edit*>(control)->setText(text.toStdString());
+                connect(edit, &QLineEdit::textEdited, this, [this, control, edit] {
+                    static_cast<Edit*>(control)->setText(modelText(*edit).toStdString());
                     userChanged(control);
                 });
             }
@@ -198,6 +199,7 @@ void ControlBinder::refresh() {
         if (b.object) refreshOne(b);
     }
     refreshing_ = false;
+    if (afterRefresh) afterRefresh();
 }
 
 void ControlBinder::refreshOne(const Binding& binding) {

@@ -38,6 +38,8 @@ public:
 
     // Model to widgets, for every bound control.
     void refresh();
+    // Run after every refresh: what a view shows beyond its controls' own state.
+    std::function<void()> afterRefresh;
 
     // Controls without a widget (for the tests that keep view and model from drifting apart).
     std::vector<std::string> unboundControls() const;

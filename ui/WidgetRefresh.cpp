@@ -1,5 +1,6 @@
 #include "ui/WidgetRefresh.h"
 
+#include "ui/MaskedEditText.h"
 #include "ui/widgets/LampWidget.h"
 #include "ui/widgets/ModelPanel.h"
 #include "ui/widgets/PictureSource.h"
@@ -190,7 +191,10 @@ void showControlState(Control& control, QObject* object) {
         case ControlKind::Edit:
             if (auto* edit = qobject_cast<QLineEdit*>(object)) {
                 auto& model = static_cast<Edit&>(control);
-                setTextIfChanged(edit, q(model.text()));
+                // Compared as the model reads the field, so that a refresh leaves the
+                // blanks of a masked edit, and its cursor, where the user put them.
+                const QString text = q(model.text());
+                if (modelText(*edit) != text) edit->setText(text);
                 if (model.maxLength() != 0) edit->setMaxLength(static_cast<int>(model.maxLength()));
             } else if (auto* memo = qobject_cast<QPlainTextEdit*>(object)) {
                 showMultiLine(static_cast<Edit&>(control).text(), memo);

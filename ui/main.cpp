@@ -1,4 +1,6 @@
+#include "shell/Brand.h"
 #include "ui/app/CommandLine.h"
+#include "ui/app/ProgramIcon.h"
 #include "ui/app/VardeckApp.h"
 
 #include <QApplication>
@@ -8,6 +10,8 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName("Vardeck");
+    // Every window without an icon of its own shows the brand's.
+    QApplication::setWindowIcon(vardeck::ui::programIcon(vardeck::brandCode()));
     std::string error;
     const std::optional<vardeck::ui::CommandLine> line = vardeck::ui::parseCommandLine(QApplication::arguments(), error);
     if (!line) {

@@ -19,6 +19,8 @@
 #include <csignal>
 
 #include "tests/z4ui/Z4WindowRig.h"
+#include "z4config/ImageBinding.h"
+#include "z4screen/Z4Configurator.h"
 
 namespace vardeck::testing {
 namespace {
@@ -128,6 +130,35 @@ TEST_F(Z4Window, ReadingAModuleOverAPseudoTerminalFillsTheWidgets) {
     EXPECT_EQ(widget<QComboBox>("ComboBox1")->currentIndex(), 3);
     EXPECT_TRUE(widget<QPushButton>("BitBtn1")->isEnabled());
     EXPECT_EQ(statusPanel(0).toStdString(), simulator_.slavePath());
+}
+
+// A phone field hands the model its blanks: a blank first position is an empty number,
+// and a blank inside the number ends it, both in the model and in the image written.
+TEST_F(Z4Window, PhoneFieldsKeepTheirBlanks) {
+    open(71);
+    QLineEdit* first = widget<QLineEdit>("MaskEdit1");
+    QLineEdit* second = widget<QLineEdit>("MaskEdit2");
+    // Delete blanks a position of a masked edit without moving the ones after it.
+    QTest::keyClicks(first, "51234");
+    QTest::keyClick(first, Qt::Key_Home);
+    QTest::keyClick(first, Qt::Key_Delete);
+    QTest::keyClicks(second, "12534");
+    QTest::keyClick(second, Qt::Key_Left, Qt::NoModifier);
+    QTest::keyClick(second, Qt::Key_Left);
+    QTest::keyClick(second, Qt::Key_Backspace);
+    z4config::Z4Editor& editor = window_->model().editor();
+    EXPECT_EQ(editor.MaskEdit[0]->text(), " 1234");
+    EXPECT_EQ(editor.MaskEdit[1]->text(), "12 34");
+    // The refresh after each key leaves the fields as edited.
+    EXPECT_EQ(first->displayText().toStdString(), "_1234___________");
+    EXPECT_EQ(second->displayText().toStdString(), "12_34___________");
+
+    z4config::Image image{};
+    z4config::encodeImage(editor, image, {});
+    const std::size_t phone1 = 256, phone2 = 256 + 16;
+    EXPECT_EQ(image[phone1], z4config::kEnd);
+    EXPECT_EQ(std::string(image.begin() + phone2, image.begin() + phone2 + 2), "12");
+    EXPECT_EQ(image[phone2 + 2], z4config::kEnd);
 }
 
 }  // namespace

@@ -15,6 +15,8 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace vardeck::ui {
 namespace {
 
@@ -32,6 +34,8 @@ QPushButton* button(QWidget* parent, const char* name) {
 
 // The picture of a model panel when the brand gives it none.
 constexpr const char* kModulePicture = "ui/pictures/module";
+constexpr int kDesignWidth = 640;
+constexpr int kDesignHeight = 420;
 
 }  // namespace
 
@@ -39,6 +43,7 @@ Form8View::Form8View(Form8Model& model, ScreenSync& sync) : ViewWindow("Form8", 
     setWindowModality(Qt::ApplicationModal);
     build();
     bind(model_.controls());
+    binder().afterRefresh = [this] { followLiftedControls(); };
     route();
 }
 
@@ -95,8 +100,13 @@ void Form8View::build() {
     for (const char* name : {"Label2", "Label4", "Label5"}) modelLabels->addWidget(named(new QLabel(this), name));
     modelLabels->addStretch(1);
 
+    // Image12 and Image13 are shown by one brand only, and are its drawings.
     auto* pictures = new QHBoxLayout;
+    pictures_ = pictures;
     for (const char* name : {"Image12", "Image13", "Image14", "Image15"}) pictures->addWidget(named(new PictureWidget(this), name));
+    findChild<PictureWidget*>("Image12")->setDesignPicture("brand10/Image12");
+    findChild<PictureWidget*>("Image13")->setDesignPicture("brand10/Image13");
+    findChild<PictureWidget*>("Image14")->setDesignPicture(kModulePicture);
     pictures->addStretch(1);
 
     auto* gauge = named(new QProgressBar(this), "Gauge2");
@@ -104,6 +114,7 @@ void Form8View::build() {
     gauge->setMaximumHeight(14);
 
     auto* buttons = new QHBoxLayout;
+    buttons_ = buttons;
     buttons->addWidget(button(this, "Button2"));
     buttons->addStretch(1);
     buttons->addWidget(button(this, "BitBtn2"));
@@ -130,7 +141,30 @@ void Form8View::build() {
     layout->addLayout(buttons);
     layout->addWidget(status);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
-    resize(640, 420);
+    resize(kDesignWidth, kDesignHeight);
+}
+
+// A brand may lift the exit and port buttons and the gauge (their placement moves them
+// up) and make the window lower by as much. The layouts place them, so they move up
+// beside the pictures row, at its right end, once.
+void Form8View::followLiftedControls() {
+    if (lifted_ || model_.BitBtn1.placement().topShift >= 0) return;
+    lifted_ = true;
+    auto* column = new QVBoxLayout;
+    auto* gauge = findChild<QProgressBar*>("Gauge2");
+    layout()->removeWidget(gauge);
+    column->addWidget(gauge);
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    for (const char* name : {"BitBtn2", "BitBtn1"}) {
+        auto* lifted = findChild<QPushButton*>(name);
+        buttons_->removeWidget(lifted);
+        row->addWidget(lifted);
+    }
+    column->addLayout(row);
+    pictures_->addLayout(column);
+    const int height = kDesignHeight + model_.Form8.placement().heightShift;
+    resize(width(), std::max(height, minimumSizeHint().height()));
 }
 
 void Form8View::openPanelMenu(int panelNumber, const QPoint& globalPos) {

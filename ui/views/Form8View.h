@@ -1,6 +1,7 @@
 #pragma once
 #include "ui/views/ViewWindow.h"
 
+class QBoxLayout;
 class QMenu;
 
 namespace vardeck {
@@ -26,8 +27,12 @@ public:
 private:
     void build();
     void route();
+    void followLiftedControls();
 
     Form8Model& model_;
+    QBoxLayout* pictures_ = nullptr;
+    QBoxLayout* buttons_ = nullptr;
+    bool lifted_ = false;
     QMenu* panelMenu_ = nullptr;
     int popupPanel_ = 3;
 };

@@ -9,9 +9,16 @@ namespace vardeck::ui {
 PictureWidget::PictureWidget(QWidget* parent) : QLabel(parent) { setAlignment(Qt::AlignCenter); }
 
 void PictureWidget::showPicture(const QString& name) {
-    if (name == pictureName_) return;
-    pictureName_ = name;
-    setPixmap(loadPicture(name));
+    const QString shown = name.isEmpty() ? designPicture_ : name;
+    if (shown == pictureName_) return;
+    pictureName_ = shown;
+    setPixmap(loadPicture(shown));
+}
+
+void PictureWidget::setDesignPicture(const QString& name) {
+    const bool showingDesign = pictureName_ == designPicture_;
+    designPicture_ = name;
+    if (showingDesign) showPicture({});
 }
 
 void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {

@@ -13,8 +13,11 @@ public:
     explicit PictureWidget(QWidget* parent = nullptr);
 
     const QString& pictureName() const { return pictureName_; }
-    // Shows the named picture (PictureSource.h); an unknown name shows nothing.
+    // Shows the named picture (PictureSource.h); an unknown name shows nothing, an
+    // empty one the design's picture.
     void showPicture(const QString& name);
+    // The picture the design gives the widget, shown while the model names none.
+    void setDesignPicture(const QString& name);
 
 signals:
     void clicked();
@@ -24,6 +27,7 @@ protected:
 
 private:
     QString pictureName_;
+    QString designPicture_;
 };
 
 }  // namespace vardeck::ui
