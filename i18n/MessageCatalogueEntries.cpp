@@ -59,6 +59,17 @@ const std::vector<MessageEntry>& messageEntries() {
         {{"Sikertelen küldés", "Unsuccessful sending", "Fehler beim Senden", "Pošiljanje Neuspešno"}},
         {{"Hiba leírása", "Description of error", "Fehlerbeschreibung", "Opis napake"}},
         {{"Kérem írja le a hibajelenséget", "Please, describe the error", "Bitte Fehler beschreiben", "Prosim, opišite napako"}},
+        // Our own additions: verify after write, and the note of an operation that
+        // leaves the module in GSM modem mode.
+        {{"Írás ellenőrzése folyamatban...", "Verifying the written data...", "Geschriebene Daten werden geprüft...",
+          "Preverjanje zapisanih podatkov..."}},
+        {{"Ellenőrzés sikertelen: a modul mást tárol, mint amit írtunk!",
+          "Verify failed: the module holds other data than was written!",
+          "Prüfung fehlgeschlagen: das Modul enthält andere Daten als geschrieben!",
+          "Preverjanje ni uspelo: modul hrani drugačne podatke, kot so bili zapisani!"}},
+        {{"A modul GSM modem módban maradt, indítsa újra!", "The module stays in GSM modem mode: restart it!",
+          "Das Modul bleibt im GSM-Modem-Modus: bitte neu starten!",
+          "Modul ostaja v GSM modemskem načinu: ponovno ga zaženite!"}},
     };
     return entries;
 }

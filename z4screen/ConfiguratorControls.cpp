@@ -304,6 +304,7 @@ const std::vector<MenuDesign>& menuDesign() {
         {{"Sloven1", "Belltsok1"}, "Sloven", true},
         {{"Contact1", "Belltsok1"}, "Contact", false, false},
         {{"Kpernyfelbontsbelltsa1", "Belltsok1"}, "Képernyő felbontás beállítása"},
+        {{"IrasEllenorzese1", "Belltsok1"}, "Írás ellenőrzése", true},
         {{"Help1", ""}, "Help"},
         {{"Verzi1", ""}, "Verzió"},
     };

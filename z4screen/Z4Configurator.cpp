@@ -214,6 +214,12 @@ void Z4Configurator::menuClicked(const std::string& name) {
         showMenuView(MenuView::EventLog);
     } else if (name == "rer1") {
         showMenuView(MenuView::SignalChart);
+    } else if (name == "IrasEllenorzese1") {
+        // Verify after write: off unless the installer turns it on; kept in the settings.
+        const bool on = !item->checked();
+        item->setChecked(on);
+        engine_->setVerifyAfterWrite(on);
+        WriteSetting(brandKey(), "verify", on ? "1" : "0");
     } else if (name == "Szoftverfrissts1") {
         openFirmwareView();
     } else {

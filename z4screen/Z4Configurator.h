@@ -154,11 +154,13 @@ private:
     void applyControlEffects(const std::vector<ControlEffect>& effects) override;
     void closeFirmwareView() override;
     void beep() override { dialogs_.beep(); }
+    void verified(const std::vector<VerifyDifference>& differences) override;
 
     // Activation steps (Z4ConfiguratorActivation.cpp).
     void applyLanguage();
     std::string readCompany();
     void checkServiceMode();
+    void applyVerifySetting();
     void applyPersonalProfile();
     void chooseLanguage(i18n::Language language);
     z4config::EncodeContext encodeContext() const;

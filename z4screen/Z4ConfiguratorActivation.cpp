@@ -41,6 +41,7 @@ void Z4Configurator::activate() {
     applyLanguage();
     i18n::applySelectionDefaults(targets_);
     checkServiceMode();
+    applyVerifySetting();
     engine_->queryVersionOnActivation();
     applyPersonalProfile();
     const std::string company = readCompany();
@@ -66,6 +67,12 @@ void Z4Configurator::applyLanguage() {
 void Z4Configurator::chooseLanguage(i18n::Language language) {
     WriteSetting(brandKey(), "Language", std::string(i18n::settingText(language)));
     activate();
+}
+
+void Z4Configurator::applyVerifySetting() {
+    const bool on = ReadSetting(brandKey(), "verify") == "1";
+    targets_.get<MenuItem>("IrasEllenorzese1").setChecked(on);
+    engine_->setVerifyAfterWrite(on);
 }
 
 void Z4Configurator::checkServiceMode() {

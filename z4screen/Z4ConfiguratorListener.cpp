@@ -99,3 +99,23 @@ void Z4Configurator::applyControlEffects(const std::vector<ControlEffect>& effec
 }
 
 }  // namespace vardeck::z4screen
+
+namespace vardeck::z4screen {
+
+// A failed verify lists where the module differs: address, written, read back.
+void Z4Configurator::verified(const std::vector<VerifyDifference>& differences) {
+    if (differences.empty()) return;
+    constexpr std::size_t kShown = 20;
+    std::string text = catalogue_.text(hungarianTransferText(TransferText::VerifyFailed));
+    for (std::size_t i = 0; i < differences.size() && i < kShown; ++i) {
+        const VerifyDifference& d = differences[i];
+        char line[64];
+        std::snprintf(line, sizeof line, "\n%5d: 0x%02X / 0x%02X", d.address, d.written, d.readBack);
+        text += line;
+    }
+    if (differences.size() > kShown) text += "\n... (" + std::to_string(differences.size()) + ")";
+    dialogs_.showMessage(text);
+    changed();
+}
+
+}  // namespace vardeck::z4screen
