@@ -5,19 +5,12 @@
 #include <string>
 
 #include "cli/CliCommand.h"
-#include "i18n/TextTable.h"
 #include "shell/Brand.h"
-#include "z4config/ImageBinding.h"
-#include "z4config/ProfileFiles.h"
-#include "z4config/ProfileFormat.h"
-#include "z4config/Z4Editor.h"
-#include "z4config/controls/ControlJson.h"
-#include "z4config/controls/Json.h"
+#include "z4screen/ConfigurationDiff.h"
 
 namespace vardeck::cli {
 namespace {
 
-using z4config::Image;
 using z4config::Z4Editor;
 
 constexpr const char* kDiffUsage =
@@ -31,76 +24,20 @@ constexpr const char* kDiffUsage =
     "                                          input)";
 
 constexpr int kEqual = 0, kDifferent = 1, kTrouble = 2;
-constexpr std::size_t kMaxFile = 8960;
 
 struct Trouble {
     std::string message;
 };
 
-// The image an 8192-byte file holds, or the image bytes of a profile for the type.
-Image readConfiguration(const std::string& path, int type) {
-    const z4config::FileBytes file = z4config::readFileBounded(path, kMaxFile + 1);
-    if (!file.ok) throw Trouble{path + ": " + file.error};
-    Image image{};
-    if (file.bytes.size() == image.size()) {
-        std::copy(file.bytes.begin(), file.bytes.end(), image.begin());
-        return image;
-    }
-    const z4config::ProfileRead profile = z4config::readProfile(file.bytes, type);
-    if (!profile.content) {
-        throw Trouble{path + ": " + std::to_string(file.bytes.size()) + " bytes; an image has 8192 bytes, a profile " +
-                      "1792 or 8960 (or the image bytes of type " + std::to_string(type) +
-                      " and a customer record)"};
-    }
-    std::copy(profile.content->imageBytes.begin(), profile.content->imageBytes.end(), image.begin());
-    return image;
-}
-
-std::unique_ptr<Z4Editor> decoded(const Image& image, int type, std::optional<int> firmware) {
+std::unique_ptr<Z4Editor> decodedFile(const std::string& path, int type, std::optional<int> firmware) {
+    std::string reason;
+    auto image = z4screen::readConfigurationFile(path, type, reason);
+    if (!image) throw Trouble{reason};
     auto editor = std::make_unique<Z4Editor>(type);
     editor->setUpForDeviceType(type);
-    Image copy = image;
-    z4config::decodeImage(copy, *editor);
+    z4config::decodeImage(*image, *editor);
     editor->adaptToFirmware(firmware.value_or(editor->firmwareVersion()), brandCode());
     return editor;
-}
-
-// The control's caption in the language: its text-table row (copy rows follow their
-// source), else the design caption.
-std::string caption(const controls::Control& c, i18n::Language language) {
-    std::string_view name = c.name();
-    for (int hops = 0; hops < 4; ++hops) {
-        const i18n::TextRow* found = nullptr;
-        for (const i18n::TextRow& row : i18n::textTable()) {
-            if (row.target.screen == i18n::Screen::Configurator && row.target.kind == i18n::TargetKind::Caption &&
-                row.target.control == name)
-                found = &row;
-        }
-        if (!found) break;
-        if (found->isCopy()) {
-            name = found->copyOf->control;
-            continue;
-        }
-        if (found->hasText(language)) return std::string(found->text(language));
-        break;
-    }
-    return c.caption();
-}
-
-std::string oneLine(const controls::JsonValue& value) {
-    std::string text = controls::writeJson(value);
-    std::string out;
-    bool space = false;
-    for (char ch : text) {
-        if (ch == '\n' || ch == ' ') {
-            space = !out.empty();
-            continue;
-        }
-        if (space && out.back() != '{' && out.back() != '[' && ch != '}' && ch != ']') out += ' ';
-        space = false;
-        out += ch;
-    }
-    return out;
 }
 
 std::optional<i18n::Language> languageByName(const std::string& name) {
@@ -139,20 +76,12 @@ int runDiff(const std::vector<std::string>& args) {
         if (files.size() != 2) throw Trouble{"expected two files"};
         if (!type || (*type != 70 && *type != 71 && *type != 80 && *type != 90 && *type != 100))
             throw Trouble{"--type must be 70, 71, 80, 90 or 100"};
-        const auto a = decoded(readConfiguration(files[0], *type), *type, firmware);
-        const auto b = decoded(readConfiguration(files[1], *type), *type, firmware);
-        int differences = 0;
-        for (const controls::Control* ca : a->controls().all()) {
-            if (ca->kind() == controls::ControlKind::Grid) continue;
-            const controls::Control* cb = b->controls().find(ca->name());
-            if (!cb) continue;
-            const std::string va = oneLine(controls::controlToJson(*ca));
-            const std::string vb = oneLine(controls::controlToJson(*cb));
-            if (va == vb) continue;
-            ++differences;
-            std::cout << ca->name() << "\t" << caption(*ca, language) << "\t" << va << "\t" << vb << "\n";
-        }
-        return differences == 0 ? kEqual : kDifferent;
+        const auto a = decodedFile(files[0], *type, firmware);
+        const auto b = decodedFile(files[1], *type, firmware);
+        const auto differences = z4screen::diffEditors(*a, *b, language);
+        for (const auto& d : differences)
+            std::cout << d.name << "\t" << d.caption << "\t" << d.valueA << "\t" << d.valueB << "\n";
+        return differences.empty() ? kEqual : kDifferent;
     } catch (const Trouble& t) {
         std::cerr << "vardeck-cli diff: " << t.message << "\n" << kDiffUsage << "\n";
         return kTrouble;

@@ -67,6 +67,7 @@ const std::vector<MessageEntry>& messageEntries() {
           "Verify failed: the module holds other data than was written!",
           "Prüfung fehlgeschlagen: das Modul enthält andere Daten als geschrieben!",
           "Preverjanje ni uspelo: modul hrani drugačne podatke, kot so bili zapisani!"}},
+        {{"Nincs eltérés", "No differences", "Keine Unterschiede", "Ni razlik"}},
         {{"A modul GSM modem módban maradt, indítsa újra!", "The module stays in GSM modem mode: restart it!",
           "Das Modul bleibt im GSM-Modem-Modus: bitte neu starten!",
           "Modul ostaja v GSM modemskem načinu: ponovno ga zaženite!"}},

@@ -58,6 +58,8 @@ void menuRows(TextRowBuilder& b) {
     b.caption("Belltsok1", "Beállítások", "Setting", "", "");
     b.caption("Contact1", "Kontakt", "Contact", "Kontakt", "");
     b.caption("Kpernyfelbontsbelltsa1", "Képernyő felbontás beállítása", "Size screen", "", "");
+    b.caption("Osszehasonlitas1", "Összehasonlítás fájllal…", "Compare with file…", "Mit Datei vergleichen…",
+              "Primerjaj z datoteko…");
     b.caption("IrasEllenorzese1", "Írás ellenőrzése", "Verify after write", "Schreiben prüfen", "Preverjanje po zapisu");
 }
 

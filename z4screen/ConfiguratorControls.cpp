@@ -281,6 +281,7 @@ const std::vector<MenuDesign>& menuDesign() {
         {{"Hibakeress1", "Funcik1"}, "Monitor"},
         {{"Naplokiolvassa1", "Funcik1"}, "Naplo kiolvasása"},
         {{"rer1", "Funcik1"}, "Térerő"},
+        {{"Osszehasonlitas1", "Funcik1"}, "Összehasonlítás fájllal…"},
         {{"Szoftverfrissts1", "Funcik1"}, "Szoftver frissítés", false, false},
         {{"Kilps1", "Funcik1"}, "Kilépés"},
         {{"Karbantarts1", ""}, "Karbantartás"},

@@ -13,6 +13,7 @@
 #include "z4config/controls/ScreenControls.h"
 #include "z4link/TransferTexts.h"
 #include "z4screen/BrandAdaptations.h"
+#include "z4screen/ConfigurationDiff.h"
 #include "z4screen/ConfiguratorControls.h"
 #include "z4screen/PageSetup.h"
 
@@ -214,6 +215,8 @@ void Z4Configurator::menuClicked(const std::string& name) {
         showMenuView(MenuView::EventLog);
     } else if (name == "rer1") {
         showMenuView(MenuView::SignalChart);
+    } else if (name == "Osszehasonlitas1") {
+        compareWithFile();
     } else if (name == "IrasEllenorzese1") {
         // Verify after write: off unless the installer turns it on; kept in the settings.
         const bool on = !item->checked();
@@ -344,6 +347,40 @@ void Z4Configurator::keepNotYetAvailableDisabled() {
     for (const std::string& name : notYetAvailableControls()) {
         if (Control* c = targets_.find(name)) c->setEnabled(false);
     }
+}
+
+}  // namespace vardeck::z4screen
+
+namespace vardeck::z4screen {
+
+// The editor against a configuration file (an image or a profile): the controls that
+// differ, in the current language.
+void Z4Configurator::compareWithFile() {
+    auto path = dialogs_.chooseOpenFile("");
+    if (!path) return;
+    std::string reason;
+    auto image = readConfigurationFile(*path, deviceType(), reason);
+    if (!image) {
+        dialogs_.showMessage(reason);
+        return;
+    }
+    z4config::Z4Editor other(deviceType());
+    other.setUpForDeviceType(deviceType());
+    z4config::decodeImage(*image, other);
+    other.adaptToFirmware(engine_->vars().firmwareVersion, brand_);
+    const auto differences = diffEditors(editor_, other, language_);
+    if (differences.empty()) {
+        dialogs_.showMessage(catalogue_.text("Nincs eltérés"));
+        return;
+    }
+    constexpr std::size_t kShown = 40;
+    std::string text;
+    for (std::size_t i = 0; i < differences.size() && i < kShown; ++i) {
+        const ControlDifference& d = differences[i];
+        text += d.name + (d.caption.empty() ? "" : " (" + d.caption + ")") + ": " + d.valueA + " -> " + d.valueB + "\n";
+    }
+    if (differences.size() > kShown) text += "... (" + std::to_string(differences.size()) + ")";
+    dialogs_.showMessage(text);
 }
 
 }  // namespace vardeck::z4screen

@@ -161,6 +161,7 @@ private:
     std::string readCompany();
     void checkServiceMode();
     void applyVerifySetting();
+    void compareWithFile();
     void applyPersonalProfile();
     void chooseLanguage(i18n::Language language);
     z4config::EncodeContext encodeContext() const;

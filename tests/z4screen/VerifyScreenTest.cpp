@@ -2,6 +2,9 @@
 // other bytes than were written shows where.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "tests/z4screen/ScreenRig.h"
 
 namespace vardeck::testing {
@@ -29,6 +32,31 @@ TEST(VerifyScreen, TheMenuItemIsKeptAndADifferenceIsShown) {
     again.handOverAndActivate();
     EXPECT_TRUE(again.screen.menus().find("IrasEllenorzese1") != nullptr);
     EXPECT_TRUE(again.screen.engine().verifyAfterWrite());
+}
+
+}  // namespace
+}  // namespace vardeck::testing
+
+namespace vardeck::testing {
+namespace {
+
+TEST(CompareScreen, TheEditorIsComparedWithAFileControlByControl) {
+    ScreenRig rig(71, 43);
+    rig.handOverAndActivate();
+    ASSERT_TRUE(rig.runUntilIdle());
+    const std::string demo =
+        (std::filesystem::path(__FILE__).parent_path() / "../../resources/demo/trix-demo.img").string();
+    rig.dialogs.file = demo;
+    rig.screen.menuClicked("Osszehasonlitas1");
+    ASSERT_FALSE(rig.dialogs.messages.empty());
+    EXPECT_NE(rig.dialogs.messages.back().find("MaskEdit1"), std::string::npos) << rig.dialogs.messages.back();
+
+    const std::string odd = (std::filesystem::temp_directory_path() / "vardeck-compare-odd.img").string();
+    std::ofstream(odd, std::ios::binary) << std::string(100, 'x');
+    rig.dialogs.file = odd;
+    rig.screen.menuClicked("Osszehasonlitas1");
+    EXPECT_NE(rig.dialogs.messages.back().find("100 bytes"), std::string::npos);
+    std::filesystem::remove(odd);
 }
 
 }  // namespace
