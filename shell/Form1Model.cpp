@@ -197,6 +197,8 @@ void Form1Model::vilogoTimer() {
 }
 
 void Form1Model::ablakSTARTTimer() {
+    // The timer stays on: it tries again one interval later.
+    if (env_.handOverHeld && env_.handOverHeld()) return;
     ablakSTART.stop();
     DispatchTarget* target = env_.dispatch;
     ShellNavigator* navigator = env_.navigator;

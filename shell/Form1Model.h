@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 #include "shell/SearchControls.h"
@@ -34,6 +35,9 @@ public:
         ShellNavigator* navigator = nullptr;
         DispatchTarget* dispatch = nullptr;
         std::string startDir;  // stored as "StartDir" at every activation
+        // True while the hand-over must wait (the first start's language question is
+        // open): the search goes on, the device is handed over once it is answered.
+        std::function<bool()> handOverHeld;
     };
 
     // Protocol states of the search.

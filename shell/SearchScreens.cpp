@@ -25,7 +25,8 @@ SearchScreens::SearchScreens(CommChannel& searchChannel, CommChannel& portScanCh
                              const SearchEnvironment& env)
     : comprt(portScanChannel, {env.brand, env.dialogs, env.navigator, env.listSerialDevices}),
       form8(searchViewEnvironment(env)),
-      form1(searchChannel, form8, {env.brand, env.navigator, env.dispatch, env.startDir}),
+      form1(searchChannel, form8,
+            {env.brand, env.navigator, env.dispatch, env.startDir, [this] { return startup.languageQuestionOpen(); }}),
       startup(*env.navigator, env.brand),
       form10(startup, *env.navigator, env.brand) {
     form8.attachPortView(comprt);

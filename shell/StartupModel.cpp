@@ -17,6 +17,7 @@ void StartupModel::startTimerTimer() {
     if (ReadSetting(key, "Language").empty()) {
         if (brand_ != 20) {
             navigator_.hideForm1();
+            languageQuestionOpen_ = true;
             navigator_.showLanguageView();
             startTimer.stop();
             return;

@@ -16,13 +16,19 @@ public:
 
     void startTimerTimer();
     // Form10 has been closed: the next tick finds the language and opens the search.
-    void languageViewClosed() { startTimer.start(); }
+    void languageViewClosed() {
+        languageQuestionOpen_ = false;
+        startTimer.start();
+    }
+    // The first start's language question is on the screen.
+    bool languageQuestionOpen() const { return languageQuestionOpen_; }
 
     controls::ModelTimer& startTimer = timers_.add("startTimer", kInterval, true);
 
 private:
     ShellNavigator& navigator_;
     int brand_;
+    bool languageQuestionOpen_ = false;
 };
 
 // The first-start language view Form10: four flags, each stores its language and

@@ -31,6 +31,23 @@ TEST(Startup, FirstStartAsksForTheLanguage) {
     EXPECT_EQ(rig.stored("comport"), "<missing>");
 }
 
+TEST(Startup, AModuleAnsweringDuringTheLanguageQuestionIsHandedOverOnlyAfterIt) {
+    SearchRig rig;
+    rig.form1().FormActivate();
+    rig.clock.advance(250);
+    ASSERT_EQ(rig.host.calls.back(), "showLanguageView");
+    rig.channel.writes.clear();
+    ASSERT_FALSE(rig.nextWrite().empty());  // the search runs behind the question
+    rig.channel.deliver(testing::identificationReply(71));
+    rig.clock.advance(6000);
+    EXPECT_EQ(rig.host.count("openZ4Configurator 71"), 0);
+
+    rig.screens->form10.Image2Click();
+    rig.clock.advance(2500);
+    EXPECT_EQ(rig.host.count("openZ4Configurator 71"), 1);
+    EXPECT_EQ(rig.stored("Language"), "1");
+}
+
 TEST(Startup, KnownLanguageGoesStraightToTheSearch) {
     SearchRig rig;
     rig.store("Language", "3");
