@@ -134,7 +134,7 @@ void Z4Configurator::gsmViewClicked(MenuView view, const std::string& control) {
     }
     if (control == "BitBtn1") {
         if (v.Edit1.text().empty()) {
-            dialogs_.showMessage("Hiba, nincs megadva a telefonszám");
+            dialogs_.showMessage(catalogue_.text("Hiba, nincs megadva a telefonszám"));
             return;
         }
         v.Label2.setCaption("Beállítás folyamatban!");

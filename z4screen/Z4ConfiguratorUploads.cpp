@@ -93,7 +93,7 @@ void Z4Configurator::soundFileClicked(const std::string& edit) {
     if (!chosen) return;
     std::string path = *chosen;
     const sound::SoundInfo info = sound::probeSound(path);
-    if (info.readable && !info.moduleFormat && dialogs_.askYesNo(kConvertQuestion)) {
+    if (info.readable && !info.moduleFormat && dialogs_.askYesNo(catalogue_.text(kConvertQuestion))) {
         const std::string converted = convertedSoundPath(path);
         const std::string error = sound::convertForModule(path, converted);
         if (error.empty()) {
@@ -107,7 +107,7 @@ void Z4Configurator::soundFileClicked(const std::string& edit) {
         dialogs_.showMessage(path + ": " + check.error);
         box.setText("");
     } else if (!check.ok) {
-        dialogs_.showMessage("Rossz formátum");
+        dialogs_.showMessage(catalogue_.text("Rossz formátum"));
         box.setText("");
     } else {
         box.setText(path);
@@ -117,7 +117,7 @@ void Z4Configurator::soundFileClicked(const std::string& edit) {
 
 void Z4Configurator::uploadSound(SoundSlot slot, const std::string& path) {
     if (path.empty()) {
-        dialogs_.showMessage("Nincs file");
+        dialogs_.showMessage(catalogue_.text("Nincs file"));
         return;
     }
     const WavCheck check = checkWavFile(path);
@@ -126,7 +126,7 @@ void Z4Configurator::uploadSound(SoundSlot slot, const std::string& path) {
         return;
     }
     if (!check.ok) {
-        dialogs_.showMessage("Rossz formátum");
+        dialogs_.showMessage(catalogue_.text("Rossz formátum"));
         return;
     }
     auto samples = FileSamples::open(path, check.dataStart);

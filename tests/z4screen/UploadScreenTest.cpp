@@ -45,6 +45,10 @@ TEST(UploadScreen, AChosenSoundIsCheckedAndUploadedIntoItsSlot) {
     UploadRig rig;
     rig.click("Button9");
     EXPECT_EQ(rig.dialogs.messages.back(), "Nincs file");
+    rig.screen.menuClicked("Angol1");  // the program's own messages follow the language too
+    rig.click("Button9");
+    EXPECT_EQ(rig.dialogs.messages.back(), "No file");
+    rig.screen.menuClicked("Magyar1");
 
     const std::string notWav = (rig.dir / "notes.txt").string();
     std::ofstream(notWav) << std::string(400, 'x');
