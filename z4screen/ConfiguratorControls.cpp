@@ -230,6 +230,7 @@ void addScreenControls(ControlRegistry& registry) {
     // Around the pages: picture, company label, customer panel, transfer buttons,
     // gauge, clock; the hidden factory-test buttons.
     registry.add<Picture>("Image1");
+    registry.add<Picture>("Image16", "logo", false);  // the brand logo, shown by the brands that have one
     b.label("Label3D1", "");
     registry.add<Panel>("Panel16", "Ügyfél adatok");
     b.label("Label58", "Ügyfél név:");

@@ -87,6 +87,8 @@ Z4Configurator::Z4Configurator(CommChannel& channel, Dialogs& dialogs, Z4ScreenE
     form.setCaption(brandInfo(brand_).configuratorCaption);
     form.setColor(brand_ == 50 ? kButtonFace : kConfiguratorColor);
     applyBrandRearrangement(brand_, targets_);
+    // Brand 1 shows its logo on the configurator as on the search view.
+    targets_.get<Picture>("Image16").setVisible(brand_ == 1);
     activePage_ = kFirstPage;
 }
 

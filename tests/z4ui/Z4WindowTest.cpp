@@ -3,6 +3,8 @@
 // pseudo-terminal fills the widgets.
 #include <gtest/gtest.h>
 
+#include "shell/Brand.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
@@ -31,6 +33,14 @@ TEST_F(Z4Window, EveryControlHasItsWidgetAndEveryNamedWidgetItsControl) {
     open(71);
     EXPECT_EQ(window_->unboundControls(), std::vector<std::string>{});
     EXPECT_EQ(window_->widgetsWithoutControl(), std::vector<std::string>{});
+}
+
+TEST_F(Z4Window, TheBrandLogoShowsOnTheConfiguratorWhereTheBrandHasOne) {
+    open(71);
+    auto* logo = window_->findChild<QLabel*>("Image16");
+    ASSERT_NE(logo, nullptr);
+    EXPECT_EQ(logo->isVisibleTo(window_), vardeck::brandCode() == 1);
+    if (vardeck::brandCode() == 1) EXPECT_FALSE(logo->pixmap().isNull());
 }
 
 TEST_F(Z4Window, PagesAndMenusFollowTheModel) {

@@ -26,6 +26,7 @@
 #include "ui/ControlBinder.h"
 #include "ui/z4/DevicePicture.h"
 #include "ui/z4/SoundFileFields.h"
+#include "ui/widgets/PictureWidget.h"
 #include "ui/z4/Z4MenuViewWindows.h"
 #include "ui/z4/Z4Pages.h"
 #include "ui/z4/Z4Widgets.h"
@@ -144,6 +145,9 @@ QWidget* Z4ConfiguratorWindow::buildHeader() {
     picture_->setObjectName("Image1");
     line->addWidget(picture_);
     line->addSpacing(16);
+    auto* logo = new PictureWidget(header);
+    logo->setObjectName("Image16");
+    line->addWidget(logo);
     QLabel* company = title("Label3D1", header);
     QFont big = company->font();
     big.setPointSizeF(big.pointSizeF() * 1.6);
