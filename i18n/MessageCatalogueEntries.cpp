@@ -91,6 +91,14 @@ const std::vector<MessageEntry>& messageEntries() {
           "[contact.txt is not a text file; unreadable bytes show as '?'.]",
           "[contact.txt ist keine Textdatei; unlesbare Bytes erscheinen als '?'.]",
           "[contact.txt ni besedilna datoteka; neberljivi bajti so prikazani kot '?'.]"}},
+        {{"Nincs jogosultság a soros port használatához. Adja hozzá a felhasználót a dialout csoporthoz "
+          "(sudo usermod -aG dialout $USER), majd jelentkezzen be újra.",
+          "No permission to use the serial port. Add your user to the dialout group "
+          "(sudo usermod -aG dialout $USER) and log in again.",
+          "Keine Berechtigung für die serielle Schnittstelle. Fügen Sie den Benutzer der Gruppe dialout hinzu "
+          "(sudo usermod -aG dialout $USER) und melden Sie sich neu an.",
+          "Ni dovoljenja za uporabo serijskih vrat. Dodajte uporabnika v skupino dialout "
+          "(sudo usermod -aG dialout $USER) in se znova prijavite."}},
         {{"Rossz formátum", "Wrong format", "Falsches Format", "Napačna oblika"}},
         {{"Nincs file", "No file", "Keine Datei", "Ni datoteke"}},
         {{"Hibás átvitel", "Faulty transfer", "Fehlerhafte Übertragung", "Napaka pri prenosu"}},

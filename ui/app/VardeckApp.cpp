@@ -1,8 +1,11 @@
 #include "ui/app/VardeckApp.h"
 
+#include "i18n/Language.h"
+#include "i18n/MessageCatalogue.h"
 #include "serial/OpenErrors.h"
 #include "shell/Brand.h"
 #include "shell/PortTable.h"
+#include "shell/Settings.h"
 #include "shell/StartDir.h"
 #include "ui/QtDialogs.h"
 #include "ui/ScreenSync.h"
@@ -128,12 +131,21 @@ bool VardeckApp::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+namespace {
+constexpr const char* kPortPermissionAdvice =
+    "Nincs jogosultság a soros port használatához. Adja hozzá a felhasználót a dialout csoporthoz "
+    "(sudo usermod -aG dialout $USER), majd jelentkezzen be újra.";
+}  // namespace
+
 void VardeckApp::reportOpenError(int error, const std::string& portName) {
     // Without the right to use serial devices the search would run on silently for
     // ever: say once what is wrong and how to put it right.
     if ((error != EACCES && error != EPERM) || openErrorShown_) return;
     openErrorShown_ = true;
-    const std::string text = describeOpenError(error, portName);
+    // The advice in the interface language, then the system's details.
+    i18n::MessageCatalogue messages;
+    messages.apply(i18n::languageFromSetting(ReadSetting(brandInfo(brandCode()).brandKey, "Language")));
+    const std::string text = messages.text(kPortPermissionAdvice) + "\n\n" + describeOpenError(error, portName);
     QTimer::singleShot(0, this, [this, text] { sync_->handle([this, &text] { dialogs_->showMessage(text); }); });
 }
 
