@@ -40,6 +40,9 @@ TEST(SimOptions, RefusesMistakesWithAReason) {
         {"--device", "70", "--memory", ""},
         {"--device", "70", "--speed", "9600"},   // unknown option
         {"--device", "71", "--status", "0100A"},  // odd digit count
+        {"--device", "71", "--stuck", "8192=1"},  // outside the memory
+        {"--device", "71", "--stuck", "100"},     // no value
+        {"--device", "30", "--stuck", "100=1"},   // not a Z-4 family module
         {"--device", "71", "--status", "01G0"},   // not hex
         {"--device", "71", "--status", std::string(66, '0')},  // 33 bytes
         {"--device", "71", "--status", ""},
