@@ -100,6 +100,10 @@ const std::vector<MessageEntry>& messageEntries() {
           "Ni dovoljenja za uporabo serijskih vrat. Dodajte uporabnika v skupino dialout "
           "(sudo usermod -aG dialout $USER) in se znova prijavite."}},
         {{"Rossz formátum", "Wrong format", "Falsches Format", "Napačna oblika"}},
+        {{"A fájl nem menthető:", "The file cannot be saved:", "Die Datei kann nicht gespeichert werden:",
+          "Datoteke ni mogoče shraniti:"}},
+        {{"A fájl nem használható:", "The file cannot be used:", "Die Datei ist nicht verwendbar:",
+          "Datoteke ni mogoče uporabiti:"}},
         {{"Nincs file", "No file", "Keine Datei", "Ni datoteke"}},
         {{"Hibás átvitel", "Faulty transfer", "Fehlerhafte Übertragung", "Napaka pri prenosu"}},
         {{"Hiba, nincs megadva a telefonszám", "Error: no phone number given", "Fehler: keine Rufnummer angegeben",

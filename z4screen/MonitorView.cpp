@@ -83,7 +83,7 @@ void MonitorView::saveToFile() {
     const std::string content = textAsUtf8() + "\n";
     const std::string error = z4config::writeFileAtomically(
         *path, {reinterpret_cast<const std::uint8_t*>(content.data()), content.size()});
-    if (!error.empty()) env_.dialogs->showMessage(*path + ": " + error);
+    if (!error.empty()) env_.dialogs->showMessage(message("A fájl nem menthető:") + "\n" + *path + ": " + error);
 }
 
 void MonitorView::sendReport() {

@@ -156,7 +156,7 @@ void Z4Configurator::saveSimNames() {
     const std::string text = z4config::writeSimNames(names);
     const std::string error =
         z4config::writeFileAtomically(*path, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
-    if (!error.empty()) dialogs_.showMessage(*path + ": " + error);
+    if (!error.empty()) dialogs_.showMessage(catalogue_.text("A fájl nem menthető:") + "\n" + *path + ": " + error);
 }
 
 // The file is checked whole before the grid changes: a half-loaded grid could be
@@ -174,7 +174,7 @@ void Z4Configurator::openSimNames() {
                                        reason);
     }
     if (!names) {
-        dialogs_.showMessage(*path + ": " + reason);
+        dialogs_.showMessage(catalogue_.text("A fájl nem használható:") + "\n" + *path + ": " + reason);
         return;
     }
     auto& grid = targets_.get<Grid>("StringGrid1");

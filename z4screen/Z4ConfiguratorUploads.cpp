@@ -68,7 +68,8 @@ void Z4Configurator::openFirmwareView() {
         } catch (const std::exception&) {
         }
         if (!text.ok || text.truncated || number <= 0) {
-            dialogs_.showMessage(file + ": " + (text.error.empty() ? "no usable firmware text or version" : text.error));
+            dialogs_.showMessage(catalogue_.text("A fájl nem használható:") + "\n" + file + ": " +
+                                 (text.error.empty() ? "firmwareversion?" : text.error));
         } else {
             states.setFirmware({version, number, std::string(text.bytes.begin(), text.bytes.end()), false});
         }
@@ -104,7 +105,7 @@ void Z4Configurator::soundFileClicked(const std::string& edit) {
     }
     const WavCheck check = checkWavFile(path);
     if (!check.error.empty()) {
-        dialogs_.showMessage(path + ": " + check.error);
+        dialogs_.showMessage(catalogue_.text("A fájl nem használható:") + "\n" + path + ": " + check.error);
         box.setText("");
     } else if (!check.ok) {
         dialogs_.showMessage(catalogue_.text("Rossz formátum"));
@@ -122,7 +123,7 @@ void Z4Configurator::uploadSound(SoundSlot slot, const std::string& path) {
     }
     const WavCheck check = checkWavFile(path);
     if (!check.error.empty()) {
-        dialogs_.showMessage(path + ": " + check.error);
+        dialogs_.showMessage(catalogue_.text("A fájl nem használható:") + "\n" + path + ": " + check.error);
         return;
     }
     if (!check.ok) {
