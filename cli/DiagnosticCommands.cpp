@@ -247,7 +247,7 @@ int runMonitor(const std::vector<std::string>& raw) {
             return kExitNoAnswer;
         }
 
-        const std::string utf8 = z4config::cp1250ToUtf8(reinterpret_cast<const uint8_t*>(text.data()), text.size());
+        const std::string utf8 = z4config::cp1250BytesToUtf8(text);
         if (a.out) {
             const std::string error = z4config::writeFileAtomically(
                 *a.out, {reinterpret_cast<const uint8_t*>(utf8.data()), utf8.size()});

@@ -39,15 +39,6 @@ constexpr int kDefaultTimeoutS = 120;
 constexpr auto kLeaveDeadline = 10s;
 constexpr std::size_t kSimFileLimit = 64 * 1024;
 
-std::string toModem(const std::string& utf8) {
-    const std::vector<std::uint8_t> b = z4config::utf8ToCp1250(utf8);
-    return std::string(b.begin(), b.end());
-}
-
-std::string fromModem(const std::string& bytes) {
-    return z4config::cp1250ToUtf8(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-}
-
 // The phonebook grid of the command line: 250 rows and the header, modem bytes.
 class PhonebookRows : public PhonebookTable {
 public:
@@ -104,8 +95,8 @@ int readPhonebook(GsmRun& g) {
     z4config::SimNames names;
     names.rowCount = g.rows.rowCount();
     for (int row = 1; row < g.rows.rowCount(); ++row) {
-        names.numbers[static_cast<std::size_t>(row - 1)] = fromModem(g.rows.cell(row, PhonebookTable::kNumber));
-        names.names[static_cast<std::size_t>(row - 1)] = fromModem(g.rows.cell(row, PhonebookTable::kName));
+        names.numbers[static_cast<std::size_t>(row - 1)] = z4config::cp1250BytesToUtf8(g.rows.cell(row, PhonebookTable::kNumber));
+        names.names[static_cast<std::size_t>(row - 1)] = z4config::cp1250BytesToUtf8(g.rows.cell(row, PhonebookTable::kName));
     }
     const std::string text = z4config::writeSimNames(names);
     const std::string error = z4config::writeFileAtomically(
@@ -130,8 +121,8 @@ int writePhonebook(GsmRun& g) {
     }
     g.rows.setRowCount(names->rowCount);
     for (int row = 1; row < g.rows.rowCount(); ++row) {
-        g.rows.setCell(row, PhonebookTable::kNumber, toModem(names->numbers[static_cast<std::size_t>(row - 1)]));
-        g.rows.setCell(row, PhonebookTable::kName, toModem(names->names[static_cast<std::size_t>(row - 1)]));
+        g.rows.setCell(row, PhonebookTable::kNumber, z4config::utf8ToCp1250Bytes(names->numbers[static_cast<std::size_t>(row - 1)]));
+        g.rows.setCell(row, PhonebookTable::kName, z4config::utf8ToCp1250Bytes(names->names[static_cast<std::size_t>(row - 1)]));
     }
     g.phonebook.onDone = [&](bool) { g.done = true; };
     g.phonebook.startWrite();
@@ -190,7 +181,7 @@ int runGsm(const std::vector<std::string>& raw) {
             off = ok;
             sent();
         };
-        c.startPinOff(toModem(*a.pin));
+        c.startPinOff(z4config::utf8ToCp1250Bytes(*a.pin));
         const int code = g.run(op);
         if (code == 0 && !off) {
             std::cerr << "ERROR PIN CODE\n";
@@ -200,7 +191,7 @@ int runGsm(const std::vector<std::string>& raw) {
     }
     if (op == "sms-centre") {
         c.onSmsCentreSet = [&] { g.done = true; };
-        c.startSmsCentre(toModem(onlyNumber(a)));
+        c.startSmsCentre(z4config::utf8ToCp1250Bytes(onlyNumber(a)));
         const int code = g.run(op);
         // The SMS centre view leaves modem mode when it closes; so does the tool.
         if (code == 0) {
@@ -211,7 +202,7 @@ int runGsm(const std::vector<std::string>& raw) {
     }
     if (op == "balance") {
         c.onBalance = [&](const std::string& text) {
-            std::cout << fromModem(text) << std::flush;
+            std::cout << z4config::cp1250BytesToUtf8(text) << std::flush;
             g.done = true;
         };
         c.startBalance();
@@ -226,9 +217,9 @@ int runGsm(const std::vector<std::string>& raw) {
         return g.run(op);
     }
     c.onSent = sent;
-    if (op == "call" && a.data) c.startDataCall(toModem(onlyNumber(a)));
-    if (op == "call" && a.voice) c.startVoiceCall(toModem(onlyNumber(a)));
-    if (op == "sms") c.startSmsTest(toModem(onlyNumber(a)), toModem("Teszt SMS"));
+    if (op == "call" && a.data) c.startDataCall(z4config::utf8ToCp1250Bytes(onlyNumber(a)));
+    if (op == "call" && a.voice) c.startVoiceCall(z4config::utf8ToCp1250Bytes(onlyNumber(a)));
+    if (op == "sms") c.startSmsTest(z4config::utf8ToCp1250Bytes(onlyNumber(a)), z4config::utf8ToCp1250Bytes("Teszt SMS"));
     return g.run(op);
 }
 

@@ -67,6 +67,15 @@ std::string cp1250ToUtf8(const std::uint8_t* bytes, std::size_t count) {
     return out;
 }
 
+std::string cp1250BytesToUtf8(std::string_view bytes) {
+    return cp1250ToUtf8(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+}
+
+std::string utf8ToCp1250Bytes(std::string_view text) {
+    const std::vector<std::uint8_t> bytes = utf8ToCp1250(text);
+    return std::string(bytes.begin(), bytes.end());
+}
+
 std::vector<std::uint8_t> utf8ToCp1250(std::string_view text) {
     std::vector<std::uint8_t> out;
     for (char32_t c : controls::utf8Decode(text)) out.push_back(unicodeToCp1250(c));

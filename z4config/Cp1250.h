@@ -27,6 +27,9 @@ bool cp1250Has(char32_t c);
 
 std::string cp1250ToUtf8(const std::uint8_t* bytes, std::size_t count);
 std::vector<std::uint8_t> utf8ToCp1250(std::string_view text);
+// The same for texts held as byte strings (modem lines, report streams, files).
+std::string cp1250BytesToUtf8(std::string_view bytes);
+std::string utf8ToCp1250Bytes(std::string_view text);
 
 // The text as writing would store it: every character the code page lacks, every
 // broken UTF-8 byte and every character of alsoReplace becomes '?'. An editor applies

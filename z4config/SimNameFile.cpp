@@ -9,16 +9,11 @@
 namespace vardeck::z4config {
 namespace {
 
-std::string toCp1250(std::string_view utf8) {
-    const std::vector<std::uint8_t> b = utf8ToCp1250(utf8);
-    return std::string(b.begin(), b.end());
-}
-
 // A file is taken as UTF-8 when it is valid UTF-8, else as code page 1250 (a plain
 // ASCII file reads the same either way).
 std::string toUtf8(std::string_view bytes, bool utf8) {
     if (utf8) return std::string(bytes);
-    return cp1250ToUtf8(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    return cp1250BytesToUtf8(bytes);
 }
 
 }  // namespace
@@ -26,8 +21,8 @@ std::string toUtf8(std::string_view bytes, bool utf8) {
 std::string writeSimNames(const SimNames& names) {
     std::string out = std::to_string(names.rowCount) + "\r\n";
     for (int row = 0; row < SimNames::kRows; ++row) {
-        out += toCp1250(names.numbers[static_cast<std::size_t>(row)]) + "\r\n";
-        out += toCp1250(names.names[static_cast<std::size_t>(row)]) + "\r\n";
+        out += utf8ToCp1250Bytes(names.numbers[static_cast<std::size_t>(row)]) + "\r\n";
+        out += utf8ToCp1250Bytes(names.names[static_cast<std::size_t>(row)]) + "\r\n";
     }
     return out;
 }

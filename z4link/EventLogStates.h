@@ -35,7 +35,6 @@ public:
     // Abandons the read (its view was closed); idle.
     void stop();
     bool running() const;
-    int logIndex() const { return index_; }
 
     std::function<void(const EventLogEntry& entry)> onRecord;
     // All nine records have come.

@@ -73,8 +73,6 @@ bool GsmCommandStates::ownReplyShape(int state) const {
            state == z4state::kSmsCentre || state == z4state::kBalanceQuery || state == z4state::kImei;
 }
 
-bool GsmCommandStates::running() const { return handles(engine_.vars().state); }
-
 void GsmCommandStates::startPinOff(const std::string& pin) {
     pin_ = pin;
     gsm_.enter(z4state::kPinEntry, true);

@@ -27,7 +27,6 @@ public:
     void startVoiceCall(const std::string& number);
     void startSmsTest(const std::string& number, const std::string& text);
     void startImei();
-    bool running() const;
 
     // The PIN switch-off ended: true when the PIN request is off.
     std::function<void(bool off)> onPinDone;

@@ -36,7 +36,6 @@ public:
     void abandonSound();
     bool running() const;
     bool soundRunning() const;
-    bool transferError() const { return error_; }
 
     // The sound gauge (the screen's own gauge serves the data image).
     std::function<void(int progress, int max, bool visible)> onSoundGauge;

@@ -8,11 +8,6 @@
 namespace vardeck::z4screen {
 namespace {
 
-std::string toCp1250(std::string_view utf8) {
-    const std::vector<std::uint8_t> bytes = z4config::utf8ToCp1250(utf8);
-    return std::string(bytes.begin(), bytes.end());
-}
-
 std::optional<int> parsePort(std::string_view text) {
     int port = 0;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), port);
@@ -61,11 +56,11 @@ bool acceptableImei(std::string_view imei) { return controls::utf8Length(imei) =
 std::string buildErrorReport(std::string_view imei, int firmwareVersion, std::string_view description,
                              std::string_view monitorBytes) {
     std::string out = "QMX_START";
-    out += toCp1250(imei);
-    out += toCp1250(" Szoftver verzió:");
+    out += z4config::utf8ToCp1250Bytes(imei);
+    out += z4config::utf8ToCp1250Bytes(" Szoftver verzió:");
     out += std::to_string(firmwareVersion);
     out += '\n';
-    out += toCp1250(description);
+    out += z4config::utf8ToCp1250Bytes(description);
     out += '\n';
     out += monitorBytes;
     out += "QMX_STOP";

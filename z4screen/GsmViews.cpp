@@ -8,14 +8,12 @@ void GridPhonebook::setRowCount(int rows) { grid_.setRowCount(rows); }
 
 std::string GridPhonebook::cell(int row, int column) const {
     if (row < 0 || row >= grid_.rowCount() || column < 0 || column >= grid_.colCount()) return {};
-    const std::vector<std::uint8_t> bytes = z4config::utf8ToCp1250(grid_.cell(row, column));
-    return std::string(bytes.begin(), bytes.end());
+    return z4config::utf8ToCp1250Bytes(grid_.cell(row, column));
 }
 
 void GridPhonebook::setCell(int row, int column, const std::string& text) {
     if (row < 0 || row >= grid_.rowCount() || column < 0 || column >= grid_.colCount()) return;
-    grid_.setCell(row, column,
-                  z4config::cp1250ToUtf8(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+    grid_.setCell(row, column, z4config::cp1250BytesToUtf8(text));
 }
 
 const std::vector<SmsCentreView::Preset>& SmsCentreView::presets() {

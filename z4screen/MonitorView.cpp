@@ -72,7 +72,7 @@ void MonitorView::clearText() {
 }
 
 std::string MonitorView::textAsUtf8() const {
-    return z4config::cp1250ToUtf8(reinterpret_cast<const std::uint8_t*>(text_.data()), text_.size());
+    return z4config::cp1250BytesToUtf8(text_);
 }
 
 void MonitorView::saveToFile() {

@@ -19,8 +19,7 @@ constexpr std::size_t kPinLength = 4;
 }  // namespace
 
 std::string Z4Configurator::toModem(const std::string& utf8) const {
-    const std::vector<std::uint8_t> bytes = z4config::utf8ToCp1250(utf8);
-    return std::string(bytes.begin(), bytes.end());
+    return z4config::utf8ToCp1250Bytes(utf8);
 }
 
 void Z4Configurator::noteModemModeKept() {
@@ -54,7 +53,7 @@ void Z4Configurator::connectGsm() {
         changed();
     };
     g.commands.onBalance = [this](const std::string& answer) {
-        gsm_->balance.show(z4config::cp1250ToUtf8(reinterpret_cast<const std::uint8_t*>(answer.data()), answer.size()));
+        gsm_->balance.show(z4config::cp1250BytesToUtf8(answer));
         changed();
     };
 }

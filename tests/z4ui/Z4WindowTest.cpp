@@ -40,7 +40,9 @@ TEST_F(Z4Window, TheBrandLogoShowsOnTheConfiguratorWhereTheBrandHasOne) {
     auto* logo = window_->findChild<QLabel*>("Image16");
     ASSERT_NE(logo, nullptr);
     EXPECT_EQ(logo->isVisibleTo(window_), vardeck::brandCode() == 1);
-    if (vardeck::brandCode() == 1) EXPECT_FALSE(logo->pixmap().isNull());
+    if (vardeck::brandCode() == 1) {
+        EXPECT_FALSE(logo->pixmap().isNull());
+    }
 }
 
 TEST_F(Z4Window, PagesAndMenusFollowTheModel) {
