@@ -5,7 +5,7 @@
 #include <string>
 
 #include "cli/CliCommand.h"
-#include "shell/Brand.h"
+#include "brand/Brand.h"
 #include "z4screen/ConfigurationDiff.h"
 
 namespace vardeck::cli {

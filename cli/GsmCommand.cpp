@@ -8,7 +8,7 @@
 #include "z4config/Cp1250.h"
 #include "z4config/ProfileFiles.h"
 #include "z4config/SimNameFile.h"
-#include "z4config/controls/Utf8.h"
+#include "controls/Utf8.h"
 #include "z4link/GsmCommandStates.h"
 #include "z4link/GsmModeStates.h"
 #include "z4link/LeaveModeStates.h"

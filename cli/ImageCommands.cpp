@@ -7,11 +7,11 @@
 #include <unistd.h>
 
 #include "cli/CliCommand.h"
-#include "shell/Brand.h"
-#include "shell/Settings.h"
+#include "brand/Brand.h"
+#include "settings/Settings.h"
 #include "z4config/EditorJson.h"
 #include "z4config/ImageBinding.h"
-#include "z4config/controls/Json.h"
+#include "controls/Json.h"
 
 namespace vardeck::cli {
 namespace {

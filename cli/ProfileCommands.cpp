@@ -6,13 +6,13 @@
 #include <optional>
 
 #include "cli/CliCommand.h"
-#include "shell/Brand.h"
-#include "shell/Settings.h"
+#include "brand/Brand.h"
+#include "settings/Settings.h"
 #include "z4config/ImageBinding.h"
 #include "z4config/ProfileFiles.h"
 #include "z4config/ProfileJson.h"
 #include "z4config/Z4ProfileMenu.h"
-#include "z4config/controls/Json.h"
+#include "controls/Json.h"
 
 namespace vardeck::cli {
 namespace {

@@ -2,10 +2,10 @@
 #include <iostream>
 
 #include "cli/CliCommand.h"
-#include "shell/Brand.h"
-#include "shell/Settings.h"
-#include "shell/SettingsStore.h"
-#include "shell/SettingsStoreFile.h"
+#include "brand/Brand.h"
+#include "settings/Settings.h"
+#include "settings/SettingsStore.h"
+#include "settings/SettingsStoreFile.h"
 
 namespace vardeck::cli {
 namespace {

@@ -12,7 +12,7 @@
 #include "cli/SessionArgs.h"
 #include "serial/AsynComm32.h"
 #include "serial/EventLoop.h"
-#include "shell/Brand.h"
+#include "brand/Brand.h"
 #include "z4link/Frame.h"
 #include "z4link/TransferSession.h"
 

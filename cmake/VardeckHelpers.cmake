@@ -1,6 +1,6 @@
 # vardeck_core_library(NAME DEPS ...): a static library made of every .cpp in the
 # calling folder, with the repository root on the include path (headers are
-# included as "serial/AsynComm32.h", "shell/Settings.h", ...).
+# included as "serial/AsynComm32.h", "settings/Settings.h", ...).
 function(vardeck_core_library name)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)

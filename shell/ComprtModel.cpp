@@ -1,10 +1,10 @@
 #include "shell/ComprtModel.h"
 
 #include "serial/CommChannel.h"
-#include "shell/Brand.h"
+#include "brand/Brand.h"
 #include "shell/Dialogs.h"
 #include "shell/SearchHost.h"
-#include "shell/Settings.h"
+#include "settings/Settings.h"
 #include "z4link/Frame.h"
 
 namespace vardeck {

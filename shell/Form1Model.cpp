@@ -1,9 +1,9 @@
 #include "shell/Form1Model.h"
 
 #include "serial/CommChannel.h"
-#include "shell/Brand.h"
+#include "brand/Brand.h"
 #include "shell/Form8Model.h"
-#include "shell/Settings.h"
+#include "settings/Settings.h"
 #include "z4link/Frame.h"
 
 namespace vardeck {

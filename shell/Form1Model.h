@@ -4,7 +4,7 @@
 
 #include "shell/SearchControls.h"
 #include "shell/SearchHost.h"
-#include "shell/SearchModelTexts.h"
+#include "brand/ModelTexts.h"
 #include "z4link/SixByteCollector.h"
 
 namespace vardeck {

@@ -3,12 +3,12 @@
 #include <array>
 #include <initializer_list>
 
-#include "shell/Brand.h"
+#include "brand/Brand.h"
 #include "shell/ComprtModel.h"
 #include "shell/Dialogs.h"
 #include "shell/SearchBrandLayout.h"
 #include "shell/SearchHost.h"
-#include "shell/Settings.h"
+#include "settings/Settings.h"
 
 namespace vardeck {
 namespace {

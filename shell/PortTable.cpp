@@ -1,8 +1,8 @@
 #include "shell/PortTable.h"
 
 #include "serial/PortNames.h"
-#include "shell/Brand.h"
-#include "shell/Settings.h"
+#include "brand/Brand.h"
+#include "settings/Settings.h"
 
 namespace vardeck {
 

@@ -1,12 +1,12 @@
 #pragma once
 // The control kinds of the start-up, search and port screens (the one control library
 // every screen uses) and the search view's colours.
-#include "z4config/controls/ControlOwner.h"
-#include "z4config/controls/ControlRegistry.h"
-#include "z4config/controls/Controls.h"
-#include "z4config/controls/ModelTimer.h"
-#include "z4config/controls/Rgb.h"
-#include "z4config/controls/ScreenControls.h"
+#include "controls/ControlOwner.h"
+#include "controls/ControlRegistry.h"
+#include "controls/Controls.h"
+#include "controls/ModelTimer.h"
+#include "controls/Rgb.h"
+#include "controls/ScreenControls.h"
 
 namespace vardeck {
 

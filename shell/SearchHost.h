@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "brand/ModelTexts.h"
+
 namespace vardeck {
 
 // What the start-up, search and port screens ask of the windows around them. The
@@ -20,14 +22,6 @@ public:
     virtual void showPortView() = 0;
     // Closes the main view, which ends the program.
     virtual void endProgram() = 0;
-};
-
-// What the Z-4 configurator receives when a device (or the demo) is handed to it.
-struct Z4Handover {
-    int typeCode = 0;
-    std::string statusText;        // for the configurator's status panel 1
-    int demoFirmwareVersion = 0;   // 50 for the demo of codes 71 and 80, else 0 (none)
-    bool hideTemperatureField = false;  // the status view's temperature label and edit
 };
 
 // The hand-over of an identified device to the screen that configures it.

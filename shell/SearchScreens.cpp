@@ -3,9 +3,9 @@
 #include <ctime>
 
 #include "serial/PortDiscovery.h"
-#include "shell/Brand.h"
-#include "shell/JpegLogo.h"
-#include "shell/StartDir.h"
+#include "brand/Brand.h"
+#include "brand/JpegLogo.h"
+#include "settings/StartDir.h"
 
 namespace vardeck {
 namespace {

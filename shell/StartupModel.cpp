@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "shell/Brand.h"
+#include "brand/Brand.h"
 #include "shell/SearchHost.h"
-#include "shell/Settings.h"
+#include "settings/Settings.h"
 
 namespace vardeck {
 

@@ -3,7 +3,7 @@
 #include "ui/MaskedEditText.h"
 #include "ui/WidgetRefresh.h"
 #include "ui/widgets/PictureWidget.h"
-#include "z4config/controls/Controls.h"
+#include "controls/Controls.h"
 
 #include <QAbstractButton>
 #include <QAction>

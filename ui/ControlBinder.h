@@ -1,5 +1,5 @@
 #pragma once
-#include "z4config/controls/ControlRegistry.h"
+#include "controls/ControlRegistry.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,5 +1,5 @@
 #pragma once
-#include "z4config/controls/ModelTimer.h"
+#include "controls/ModelTimer.h"
 
 #include <QObject>
 

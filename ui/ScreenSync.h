@@ -1,7 +1,7 @@
 #pragma once
 #include "serial/Dispatcher.h"
 #include "ui/QtDispatcher.h"
-#include "z4config/controls/ModelTimer.h"
+#include "controls/ModelTimer.h"
 
 #include <QObject>
 #include <QPointer>

@@ -5,8 +5,8 @@
 #include "ui/widgets/ModelPanel.h"
 #include "ui/widgets/PictureSource.h"
 #include "ui/widgets/PictureWidget.h"
-#include "z4config/controls/Controls.h"
-#include "z4config/controls/ScreenControls.h"
+#include "controls/Controls.h"
+#include "controls/ScreenControls.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "shell/Brand.h"
+#include "brand/Brand.h"
 #include "ui/app/CommandLine.h"
 #include "ui/app/ProgramIcon.h"
 #include "ui/app/VardeckApp.h"

@@ -6,7 +6,7 @@
 #include "z4config/ContactIdDefaults.h"
 #include "z4config/Cp1250.h"
 #include "z4config/Z4Editor.h"
-#include "z4config/controls/Utf8.h"
+#include "controls/Utf8.h"
 
 namespace vardeck::z4config {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "z4config/ImageEncodings.h"
-#include "z4config/controls/Controls.h"
+#include "controls/Controls.h"
 
 namespace vardeck::z4config {
 

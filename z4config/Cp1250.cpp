@@ -4,7 +4,7 @@
 #include <array>
 #include <utility>
 
-#include "z4config/controls/Utf8.h"
+#include "controls/Utf8.h"
 
 namespace vardeck::z4config {
 namespace {

@@ -3,8 +3,8 @@
 #include <functional>
 
 #include "z4config/ContactIdPages.h"
-#include "z4config/controls/ControlJson.h"
-#include "z4config/controls/Utf8.h"
+#include "controls/ControlJson.h"
+#include "controls/Utf8.h"
 
 namespace vardeck::z4config {
 

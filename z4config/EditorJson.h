@@ -2,7 +2,7 @@
 #include <string>
 
 #include "z4config/Z4Editor.h"
-#include "z4config/controls/Json.h"
+#include "controls/Json.h"
 
 namespace vardeck::z4config {
 

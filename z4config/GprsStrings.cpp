@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "z4config/controls/Utf8.h"
+#include "controls/Utf8.h"
 
 namespace vardeck::z4config {
 namespace {

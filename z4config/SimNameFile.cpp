@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "z4config/Cp1250.h"
-#include "z4config/controls/Utf8.h"
+#include "controls/Utf8.h"
 
 namespace vardeck::z4config {
 namespace {

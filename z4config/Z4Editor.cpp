@@ -6,7 +6,7 @@
 
 #include "z4config/CustomerRecord.h"
 #include "z4config/GprsStrings.h"
-#include "z4config/controls/Utf8.h"
+#include "controls/Utf8.h"
 
 namespace vardeck::z4config {
 

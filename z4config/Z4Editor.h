@@ -5,9 +5,9 @@
 
 #include "z4config/ContactIdTables.h"
 #include "z4config/Z4Messages.h"
-#include "z4config/controls/ControlRegistry.h"
-#include "z4config/controls/Controls.h"
-#include "z4config/controls/Dialogs.h"
+#include "controls/ControlRegistry.h"
+#include "controls/Controls.h"
+#include "controls/Dialogs.h"
 
 namespace vardeck::z4config {
 

@@ -6,7 +6,7 @@
 #include "z4config/SettingsAccess.h"
 #include "z4config/Z4Editor.h"
 #include "z4config/Z4Messages.h"
-#include "z4config/controls/Dialogs.h"
+#include "controls/Dialogs.h"
 
 namespace vardeck::z4config {
 

@@ -1,8 +1,8 @@
 #include "z4screen/BrandAdaptations.h"
 
-#include "shell/Brand.h"
-#include "z4config/controls/Controls.h"
-#include "z4config/controls/ScreenControls.h"
+#include "brand/Brand.h"
+#include "controls/Controls.h"
+#include "controls/ScreenControls.h"
 #include "z4screen/ConfiguratorControls.h"
 
 namespace vardeck::z4screen {

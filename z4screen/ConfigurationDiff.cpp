@@ -3,8 +3,8 @@
 #include "i18n/TextTable.h"
 #include "z4config/ProfileFiles.h"
 #include "z4config/ProfileFormat.h"
-#include "z4config/controls/ControlJson.h"
-#include "z4config/controls/Json.h"
+#include "controls/ControlJson.h"
+#include "controls/Json.h"
 
 namespace vardeck::z4screen {
 namespace {

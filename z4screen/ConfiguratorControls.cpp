@@ -3,7 +3,7 @@
 // sound page and the menu bar, with their design captions and design states.
 #include "z4screen/ConfiguratorControls.h"
 
-#include "z4config/controls/ScreenControls.h"
+#include "controls/ScreenControls.h"
 
 #include <algorithm>
 

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "z4config/Z4Editor.h"
-#include "z4config/controls/ControlRegistry.h"
-#include "z4config/controls/Controls.h"
-#include "z4config/controls/Rgb.h"
+#include "controls/ControlRegistry.h"
+#include "controls/Controls.h"
+#include "controls/Rgb.h"
 
 namespace vardeck::z4screen {
 

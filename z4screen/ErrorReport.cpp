@@ -3,7 +3,7 @@
 #include <charconv>
 
 #include "z4config/Cp1250.h"
-#include "z4config/controls/Utf8.h"
+#include "controls/Utf8.h"
 
 namespace vardeck::z4screen {
 namespace {

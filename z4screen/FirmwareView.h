@@ -1,9 +1,9 @@
 #pragma once
 #include <string>
 
-#include "z4config/controls/ControlOwner.h"
-#include "z4config/controls/Controls.h"
-#include "z4config/controls/ScreenControls.h"
+#include "controls/ControlOwner.h"
+#include "controls/Controls.h"
+#include "controls/ScreenControls.h"
 #include "z4link/FirmwareDownloadStates.h"
 
 namespace vardeck::z4screen {

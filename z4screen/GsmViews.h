@@ -1,9 +1,9 @@
 #pragma once
 #include <string>
 
-#include "z4config/controls/ControlOwner.h"
-#include "z4config/controls/Controls.h"
-#include "z4config/controls/ScreenControls.h"
+#include "controls/ControlOwner.h"
+#include "controls/Controls.h"
+#include "controls/ScreenControls.h"
 #include "z4link/GsmCommandStates.h"
 #include "z4link/GsmModeStates.h"
 #include "z4link/PhonebookStates.h"

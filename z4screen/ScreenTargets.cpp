@@ -1,6 +1,6 @@
 #include "z4screen/ScreenTargets.h"
 
-#include "z4config/controls/Controls.h"
+#include "controls/Controls.h"
 
 namespace vardeck::z4screen {
 

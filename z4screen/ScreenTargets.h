@@ -9,7 +9,7 @@
 
 #include "i18n/TextTargets.h"
 #include "z4config/Z4Editor.h"
-#include "z4config/controls/ControlRegistry.h"
+#include "controls/ControlRegistry.h"
 
 namespace vardeck::z4screen {
 

@@ -2,9 +2,9 @@
 #include <utility>
 #include <vector>
 
-#include "z4config/controls/ControlOwner.h"
-#include "z4config/controls/Controls.h"
-#include "z4config/controls/ScreenControls.h"
+#include "controls/ControlOwner.h"
+#include "controls/Controls.h"
+#include "controls/ScreenControls.h"
 #include "z4link/SignalHistoryStates.h"
 
 namespace vardeck::z4screen {

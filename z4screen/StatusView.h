@@ -5,9 +5,9 @@
 
 #include "z4config/Z4Messages.h"
 #include "z4config/Z4ProfileMenu.h"
-#include "z4config/controls/ControlOwner.h"
-#include "z4config/controls/Controls.h"
-#include "z4config/controls/ScreenControls.h"
+#include "controls/ControlOwner.h"
+#include "controls/Controls.h"
+#include "controls/ScreenControls.h"
 #include "z4link/ModuleStatus.h"
 
 namespace vardeck::z4screen {

@@ -6,11 +6,11 @@
 #include <filesystem>
 
 #include "serial/CommChannel.h"
-#include "shell/Brand.h"
-#include "shell/SearchModelTexts.h"
-#include "shell/Settings.h"
-#include "shell/StartDir.h"
-#include "z4config/controls/ScreenControls.h"
+#include "brand/Brand.h"
+#include "brand/ModelTexts.h"
+#include "settings/Settings.h"
+#include "settings/StartDir.h"
+#include "controls/ScreenControls.h"
 #include "z4link/TransferTexts.h"
 #include "z4screen/BrandAdaptations.h"
 #include "z4screen/ConfigurationDiff.h"

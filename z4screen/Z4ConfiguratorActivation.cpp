@@ -3,10 +3,10 @@
 #include <cstdio>
 
 #include "i18n/ApplyTextTable.h"
-#include "shell/Brand.h"
-#include "shell/SearchModelTexts.h"
-#include "shell/Settings.h"
-#include "z4config/controls/ScreenControls.h"
+#include "brand/Brand.h"
+#include "brand/ModelTexts.h"
+#include "settings/Settings.h"
+#include "controls/ScreenControls.h"
 #include "z4screen/BrandAdaptations.h"
 #include "z4screen/ConfiguratorControls.h"
 #include "z4screen/Z4Configurator.h"

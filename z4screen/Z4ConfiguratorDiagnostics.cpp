@@ -1,7 +1,7 @@
 // The configurator's diagnostic views: opening them (each starts its operation on the
 // transfer engine), their buttons, their closing, and what a status cycle shows on
 // the main screen.
-#include "shell/Settings.h"
+#include "settings/Settings.h"
 #include "z4screen/Z4Configurator.h"
 
 namespace vardeck::z4screen {

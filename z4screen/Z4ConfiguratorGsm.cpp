@@ -3,7 +3,7 @@
 #include "z4config/Cp1250.h"
 #include "z4config/ProfileFiles.h"
 #include "z4config/SimNameFile.h"
-#include "z4config/controls/Utf8.h"
+#include "controls/Utf8.h"
 #include "z4screen/ConfiguratorControls.h"
 #include "z4screen/Z4Configurator.h"
 

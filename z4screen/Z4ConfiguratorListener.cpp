@@ -1,10 +1,10 @@
 // What the transfer engine shows and asks, on the configurator's controls.
 #include <cstdio>
 
-#include "shell/Brand.h"
-#include "shell/Settings.h"
+#include "brand/Brand.h"
+#include "settings/Settings.h"
 #include "z4config/ImageBinding.h"
-#include "z4config/controls/Controls.h"
+#include "controls/Controls.h"
 #include "z4screen/ConfiguratorControls.h"
 #include "z4screen/Z4Configurator.h"
 

@@ -2,8 +2,8 @@
 // production-test uploads, and the firmware view.
 #include <filesystem>
 
-#include "shell/Settings.h"
-#include "shell/SettingsStoreFile.h"
+#include "settings/Settings.h"
+#include "settings/SettingsStoreFile.h"
 #include "sound/ModuleSound.h"
 #include "z4config/GprsStrings.h"
 #include "z4config/ProfileFiles.h"

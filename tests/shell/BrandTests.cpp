@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/Brand.h"
+#include "brand/Brand.h"
 
 using namespace vardeck;
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "shell/DigitConversions.h"
+#include "controls/DigitConversions.h"
 
 namespace vardeck {
 namespace {

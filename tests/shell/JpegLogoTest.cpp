@@ -1,4 +1,4 @@
-#include "shell/JpegLogo.h"
+#include "brand/JpegLogo.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "z4config/controls/ControlJson.h"
-#include "z4config/controls/ControlRegistry.h"
-#include "z4config/controls/ModelTimer.h"
-#include "z4config/controls/ScreenControls.h"
+#include "controls/ControlJson.h"
+#include "controls/ControlRegistry.h"
+#include "controls/ModelTimer.h"
+#include "controls/ScreenControls.h"
 
 namespace vardeck::controls {
 namespace {

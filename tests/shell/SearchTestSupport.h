@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "shell/Brand.h"
+#include "brand/Brand.h"
 #include "shell/Dialogs.h"
 #include "shell/SearchControls.h"
 #include "shell/SearchHost.h"
 #include "shell/SearchScreens.h"
-#include "shell/Settings.h"
-#include "shell/SettingsStore.h"
-#include "shell/SettingsStoreMemory.h"
+#include "settings/Settings.h"
+#include "settings/SettingsStore.h"
+#include "settings/SettingsStoreMemory.h"
 #include "tests/z4link/FakeChannel.h"
 #include "z4link/Frame.h"
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
-#include "shell/Settings.h"
-#include "shell/SettingsStoreFile.h"
-#include "shell/SettingsStoreMemory.h"
+#include "settings/Settings.h"
+#include "settings/SettingsStoreFile.h"
+#include "settings/SettingsStoreMemory.h"
 #include "tests/shell/TempFolder.h"
 
 using namespace vardeck;

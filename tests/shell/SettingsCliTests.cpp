@@ -3,8 +3,8 @@
 
 #include <cstdio>
 
-#include "shell/Brand.h"
-#include "shell/SettingsStoreFile.h"
+#include "brand/Brand.h"
+#include "settings/SettingsStoreFile.h"
 #include "tests/shell/TempFolder.h"
 
 using namespace vardeck;

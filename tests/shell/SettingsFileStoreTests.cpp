@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "shell/SettingsStoreFile.h"
+#include "settings/SettingsStoreFile.h"
 #include "tests/shell/TempFolder.h"
 
 using namespace vardeck;

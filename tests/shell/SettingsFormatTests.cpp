@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/SettingsStoreFormat.h"
+#include "settings/SettingsStoreFormat.h"
 
 using namespace vardeck::settings;
 

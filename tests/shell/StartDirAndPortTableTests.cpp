@@ -4,11 +4,11 @@
 #include <filesystem>
 
 #include "serial/PortNames.h"
-#include "shell/Brand.h"
+#include "brand/Brand.h"
 #include "shell/PortTable.h"
-#include "shell/Settings.h"
-#include "shell/SettingsStoreMemory.h"
-#include "shell/StartDir.h"
+#include "settings/Settings.h"
+#include "settings/SettingsStoreMemory.h"
+#include "settings/StartDir.h"
 #include "tests/shell/TempFolder.h"
 
 using namespace vardeck;

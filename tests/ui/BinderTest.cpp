@@ -14,8 +14,8 @@
 #include "ui/widgets/ModelPanel.h"
 #include "ui/widgets/PictureSource.h"
 #include "ui/widgets/PictureWidget.h"
-#include "z4config/controls/Controls.h"
-#include "z4config/controls/ScreenControls.h"
+#include "controls/Controls.h"
+#include "controls/ScreenControls.h"
 
 namespace vardeck {
 namespace {

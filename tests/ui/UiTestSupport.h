@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "shell/Brand.h"
+#include "brand/Brand.h"
 #include "shell/ComprtModel.h"
 #include "shell/Dialogs.h"
-#include "shell/Settings.h"
+#include "settings/Settings.h"
 #include "tests/shell/TempFolder.h"
 #include "ui/app/VardeckApp.h"
 

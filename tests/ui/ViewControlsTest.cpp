@@ -20,7 +20,7 @@
 #include "ui/views/Form8View.h"
 #include "ui/widgets/ModelPanel.h"
 #include "ui/widgets/PictureWidget.h"
-#include "z4config/controls/Controls.h"
+#include "controls/Controls.h"
 
 namespace vardeck {
 namespace {

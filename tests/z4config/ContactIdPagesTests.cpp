@@ -3,7 +3,7 @@
 #include "ImageTestSupport.h"
 #include "z4config/ContactIdDefaults.h"
 #include "z4config/ContactIdPages.h"
-#include "z4config/controls/Utf8.h"
+#include "controls/Utf8.h"
 
 using namespace vardeck::z4config;
 using namespace vardeck::z4config::testing;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "z4config/controls/ControlRegistry.h"
-#include "z4config/controls/Controls.h"
-#include "z4config/controls/Utf8.h"
+#include "controls/ControlRegistry.h"
+#include "controls/Controls.h"
+#include "controls/Utf8.h"
 
 using namespace vardeck::controls;
 

@@ -5,7 +5,7 @@
 #include "z4config/Cp1250.h"
 #include "z4config/GprsStrings.h"
 #include "z4config/ImageEncodings.h"
-#include "z4config/controls/Utf8.h"
+#include "controls/Utf8.h"
 
 using namespace vardeck::z4config;
 

@@ -3,7 +3,7 @@
 
 #include "CliTestSupport.h"
 #include "z4config/ImageEncodings.h"
-#include "z4config/controls/Json.h"
+#include "controls/Json.h"
 
 namespace fs = std::filesystem;
 using vardeck::controls::JsonValue;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ImageTestSupport.h"
-#include "z4config/controls/Utf8.h"
+#include "controls/Utf8.h"
 
 using namespace vardeck::z4config;
 using namespace vardeck::z4config::testing;

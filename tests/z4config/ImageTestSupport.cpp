@@ -1,6 +1,6 @@
 #include "ImageTestSupport.h"
 
-#include "z4config/controls/Utf8.h"
+#include "controls/Utf8.h"
 
 namespace vardeck::z4config::testing {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "z4config/controls/ControlJson.h"
-#include "z4config/controls/Json.h"
+#include "controls/ControlJson.h"
+#include "controls/Json.h"
 
 using namespace vardeck::controls;
 

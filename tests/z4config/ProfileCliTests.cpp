@@ -1,6 +1,6 @@
 // vardeck-cli profile show / make on real files.
 #include "CliTestSupport.h"
-#include "z4config/controls/Json.h"
+#include "controls/Json.h"
 
 namespace fs = std::filesystem;
 using vardeck::controls::JsonValue;

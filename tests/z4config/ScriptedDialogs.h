@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "z4config/controls/Dialogs.h"
+#include "controls/Dialogs.h"
 
 namespace vardeck::z4config::testing {
 

@@ -5,8 +5,8 @@
 #include "i18n/TextTable.h"
 #include "tests/sim/TestFiles.h"
 #include "tests/z4screen/ScreenRig.h"
-#include "z4config/controls/Controls.h"
-#include "z4config/controls/ScreenControls.h"
+#include "controls/Controls.h"
+#include "controls/ScreenControls.h"
 
 namespace vardeck::testing {
 namespace {

@@ -4,8 +4,8 @@
 
 #include "tests/sim/TestFiles.h"
 #include "tests/z4screen/ScreenRig.h"
-#include "z4config/controls/Controls.h"
-#include "z4config/controls/ScreenControls.h"
+#include "controls/Controls.h"
+#include "controls/ScreenControls.h"
 #include "z4link/VersionEffects.h"
 #include "z4screen/ConfiguratorControls.h"
 

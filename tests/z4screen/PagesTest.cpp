@@ -5,7 +5,7 @@
 #include <set>
 
 #include "tests/z4screen/ScreenRig.h"
-#include "z4config/controls/Controls.h"
+#include "controls/Controls.h"
 #include "z4screen/ConfiguratorControls.h"
 
 namespace vardeck::testing {

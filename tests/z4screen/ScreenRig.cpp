@@ -2,9 +2,9 @@
 
 #include <chrono>
 
-#include "shell/Brand.h"
-#include "shell/SearchModelTexts.h"
-#include "z4config/controls/Controls.h"
+#include "brand/Brand.h"
+#include "brand/ModelTexts.h"
+#include "controls/Controls.h"
 
 namespace vardeck::testing {
 

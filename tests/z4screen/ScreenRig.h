@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "shell/SettingsStoreMemory.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStoreMemory.h"
+#include "settings/SettingsStore.h"
 #include "sim/LoopbackChannel.h"
 #include "sim/SimEndpoint.h"
 #include "sim/Z4FamilyModel.h"
-#include "z4config/controls/Dialogs.h"
+#include "controls/Dialogs.h"
 #include "z4screen/ReportClient.h"
 #include "z4screen/Z4Configurator.h"
 

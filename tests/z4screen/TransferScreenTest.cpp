@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/z4screen/ScreenRig.h"
-#include "z4config/controls/Controls.h"
+#include "controls/Controls.h"
 #include "z4screen/ConfiguratorControls.h"
 
 namespace vardeck::testing {

@@ -14,7 +14,7 @@
 
 #include "tests/z4ui/Z4WindowRig.h"
 #include "ui/z4/Z4MenuViewWindows.h"
-#include "z4config/controls/Rgb.h"
+#include "controls/Rgb.h"
 #include "z4link/TransferStateNumbers.h"
 
 namespace vardeck::testing {

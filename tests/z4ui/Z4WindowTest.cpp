@@ -3,7 +3,7 @@
 // pseudo-terminal fills the widgets.
 #include <gtest/gtest.h>
 
-#include "shell/Brand.h"
+#include "brand/Brand.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 #include <memory>
 #include <mutex>

@@ -2,7 +2,7 @@
 #include "serial/AsynComm32.h"
 #include "shell/SearchHost.h"
 #include "shell/SearchScreens.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
 #include "ui/widgets/PictureSource.h"
 
-#include "shell/JpegLogo.h"
+#include "brand/JpegLogo.h"
 
 #include <QFile>
 #include <QImage>

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/SearchHost.h"
+#include "brand/ModelTexts.h"
 
 #include <functional>
 #include <memory>

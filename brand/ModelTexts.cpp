@@ -1,4 +1,4 @@
-#include "shell/SearchModelTexts.h"
+#include "brand/ModelTexts.h"
 
 namespace vardeck {
 

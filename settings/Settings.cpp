@@ -1,10 +1,10 @@
-#include "shell/Settings.h"
+#include "settings/Settings.h"
 
 #include <atomic>
 #include <mutex>
 
-#include "shell/SettingsStore.h"
-#include "shell/SettingsStoreFile.h"
+#include "settings/SettingsStore.h"
+#include "settings/SettingsStoreFile.h"
 
 namespace vardeck {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/SettingsStoreFormat.h"
+#include "settings/SettingsStoreFormat.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstddef>
 
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 namespace vardeck {
 

@@ -1,4 +1,4 @@
-#include "shell/StartDir.h"
+#include "settings/StartDir.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "z4config/controls/Utf8.h"
+#include "controls/Utf8.h"
 
 namespace vardeck::controls {
 namespace {

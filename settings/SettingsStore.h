@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/SettingsStoreFormat.h"
+#include "settings/SettingsStoreFormat.h"
 
 namespace vardeck {
 

@@ -1,9 +1,9 @@
-#include "z4config/controls/ControlJson.h"
+#include "controls/ControlJson.h"
 
 #include <initializer_list>
 #include <string_view>
 
-#include "z4config/controls/ScreenControls.h"
+#include "controls/ScreenControls.h"
 
 namespace vardeck::controls {
 namespace {

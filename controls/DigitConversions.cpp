@@ -1,4 +1,4 @@
-#include "shell/DigitConversions.h"
+#include "controls/DigitConversions.h"
 
 namespace vardeck {
 namespace {

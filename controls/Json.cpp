@@ -1,4 +1,4 @@
-#include "z4config/controls/Json.h"
+#include "controls/Json.h"
 
 #include <cerrno>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "z4config/controls/Utf8.h"
+#include "controls/Utf8.h"
 
 namespace vardeck::controls {
 

@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
-#include "z4config/controls/Controls.h"
-#include "z4config/controls/Json.h"
+#include "controls/Controls.h"
+#include "controls/Json.h"
 
 namespace vardeck::controls {
 

@@ -34,4 +34,12 @@ inline constexpr const char* kConverterText = "GPRS to ContacdID konverter";
 inline constexpr const char* kGeofenceText = "Z_GPS_MARLOW";
 inline constexpr const char* kTrackerText = "Z_GPS_TRAXO";
 
+// What the Z-4 configurator receives when a device (or the demo) is handed to it.
+struct Z4Handover {
+    int typeCode = 0;
+    std::string statusText;        // for the configurator's status panel 1
+    int demoFirmwareVersion = 0;   // 50 for the demo of codes 71 and 80, else 0 (none)
+    bool hideTemperatureField = false;  // the status view's temperature label and edit
+};
+
 }  // namespace vardeck

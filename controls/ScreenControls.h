@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
-#include "z4config/controls/Control.h"
-#include "z4config/controls/Rgb.h"
+#include "controls/Control.h"
+#include "controls/Rgb.h"
 
 namespace vardeck::controls {
 

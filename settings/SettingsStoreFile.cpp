@@ -1,4 +1,4 @@
-#include "shell/SettingsStoreFile.h"
+#include "settings/SettingsStoreFile.h"
 
 #include <fcntl.h>
 #include <pwd.h>

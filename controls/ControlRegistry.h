@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "z4config/controls/Control.h"
+#include "controls/Control.h"
 
 namespace vardeck::controls {
 

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "z4config/controls/Control.h"
-#include "z4config/controls/Rgb.h"
+#include "controls/Control.h"
+#include "controls/Rgb.h"
 
 namespace vardeck::controls {
 

@@ -1,4 +1,4 @@
-#include "shell/SettingsStoreMemory.h"
+#include "settings/SettingsStoreMemory.h"
 
 namespace vardeck {
 

@@ -1,4 +1,4 @@
-#include "shell/Brand.h"
+#include "brand/Brand.h"
 
 #include <map>
 #include <mutex>

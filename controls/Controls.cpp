@@ -1,9 +1,9 @@
-#include "z4config/controls/Controls.h"
+#include "controls/Controls.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "z4config/controls/Utf8.h"
+#include "controls/Utf8.h"
 
 namespace vardeck::controls {
 

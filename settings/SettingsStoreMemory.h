@@ -1,7 +1,7 @@
 #pragma once
 #include <mutex>
 
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 namespace vardeck {
 

@@ -1,6 +1,6 @@
 #pragma once
-#include "z4config/controls/ControlRegistry.h"
-#include "z4config/controls/ModelTimer.h"
+#include "controls/ControlRegistry.h"
+#include "controls/ModelTimer.h"
 
 namespace vardeck::controls {
 

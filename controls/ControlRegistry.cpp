@@ -1,4 +1,4 @@
-#include "z4config/controls/ControlRegistry.h"
+#include "controls/ControlRegistry.h"
 
 namespace vardeck::controls {
 
