@@ -26,7 +26,7 @@ double medianMicroseconds(Step step) {
     return times[kRuns / 2];
 }
 
-int runImage() {
+int runImage(const BenchOptions&) {
     using namespace z4config;
     std::mt19937 rng(2024);
     Image source;

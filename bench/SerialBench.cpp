@@ -183,7 +183,7 @@ private:
     bool failed_ = false;
 };
 
-int runSerialBench() {
+int runSerialBench(const BenchOptions&) {
     SimChild sim;
     std::string error;
     if (!sim.start(error)) {

@@ -33,6 +33,14 @@ Args parseArgs(const std::vector<std::string>& args) {
             (o == "--csv" ? a.csv : o == "--data" ? a.data : o == "--voice" ? a.voice : a.verify) = true;
             continue;
         }
+        if (o == "--old-format") {
+            a.oldFormat = true;
+            continue;
+        }
+        if (o == "--verbose") {
+            a.verbose = true;
+            continue;
+        }
         if (o.rfind("--", 0) != 0) {
             a.positional.push_back(o);
             continue;

@@ -23,6 +23,8 @@ struct Args {
     bool data = false;
     bool voice = false;
     bool verify = false;
+    bool oldFormat = false;  // device: the tracker's old format
+    bool verbose = false;    // identify, read: line details on stderr
     std::vector<std::string> positional;  // words that are not options, in order
 };
 

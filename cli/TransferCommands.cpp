@@ -27,19 +27,23 @@ constexpr int kIdentifyRepeatMs = 150;  // the device search's frame interval
 constexpr int kDefaultTransferTimeoutS = 600;
 
 constexpr const char* kIdentifyUsage =
-    "  identify --port P [--timeout-ms N]      print the device type code of the module on P; the\n"
+    "  identify --port P [--timeout-ms N] [--verbose]\n"
+    "                                          print the device type code of the module on P; the\n"
     "                                          identification frame goes out every 150 ms until a\n"
     "                                          valid answer comes; exits 2 when none came within N\n"
-    "                                          ms (default 3000), 1 when P cannot be opened";
+    "                                          ms (default 3000), 1 when P cannot be opened;\n"
+    "                                          --verbose says on stderr whether the USB adapter's\n"
+    "                                          low-latency mode is on";
 constexpr const char* kReadUsage =
-    "  read --port P --type CODE --out IMAGE [--firmware N] [--timeout-s N]\n"
+    "  read --port P --type CODE --out IMAGE [--firmware N] [--timeout-s N] [--verbose]\n"
     "                                          read the configuration of the Z-4 module (CODE 70,\n"
     "                                          71, 80, 90, 100) into the 8192-byte file IMAGE (bytes\n"
     "                                          the method does not read stay 0); the firmware\n"
     "                                          version is asked first unless given as N (tenths);\n"
     "                                          progress on stderr; exits 3 when the module does not\n"
     "                                          answer or the read takes longer than N s (default\n"
-    "                                          600), 1 when P or IMAGE cannot be used";
+    "                                          600), 1 when P or IMAGE cannot be used; --verbose as\n"
+    "                                          for identify";
 constexpr const char* kWriteUsage =
     "  write --port P --type CODE --in IMAGE [--company] [--verify] [--firmware N] [--timeout-s N]\n"
     "                                          write the 8192-byte IMAGE to the module as it stands\n"
@@ -51,6 +55,8 @@ constexpr const char* kWriteUsage =
     "                                          is one; other exit codes as for read";
 
 // --- identify -------------------------------------------------------------------
+
+void printLowLatency(LowLatencyState state) { std::cerr << "low latency: " << lowLatencyText(state) << "\n"; }
 
 // The answer to the identification frame (a read of byte 0x00FF) somewhere in
 // what came: the acknowledge marker, the echo of 0xFF, a valid checksum.
@@ -92,6 +98,7 @@ int runIdentify(const std::vector<std::string>& raw) {
         std::cerr << "vardeck-cli identify: cannot open " << *a.port << ": " << std::strerror(openError) << "\n";
         return kExitFailure;
     }
+    if (a.verbose) printLowLatency(port.LowLatency());
     const int timer = loop.startTimer(kIdentifyRepeatMs, [&] {
         rx.clear();
         port.Write(kIdentificationFrame.data(), static_cast<int>(kIdentificationFrame.size()));
@@ -152,6 +159,13 @@ int runRead(const std::vector<std::string>& raw) {
     Args a;
     if (auto wrong = parseTransferArgs(raw, "read", kReadUsage, "--out", a)) return *wrong;
     TransferSession session(sessionOptions(a));
+    if (a.verbose) {
+        // Once, at the first open: the port opens again for the read itself.
+        session.onPortOpened = [&session] {
+            printLowLatency(session.lowLatency());
+            session.onPortOpened = nullptr;
+        };
+    }
     if (const int code = transfer(session, a, "read", &TransferSession::readAll)) return code;
 
     std::ofstream out(*a.out, std::ios::binary | std::ios::trunc);

@@ -54,7 +54,7 @@ int uploadSound(TransferSession& session, const Args& a) {
     std::optional<bool> clean;
     uploads.onDone = [&](bool ok) { clean = ok; };
     uploads.onSoundGauge = [](int progress, int max, bool) { std::cerr << "  " << progress << "/" << max << "\n"; };
-    uploads.startSound(soundSlotPage(*slot), std::move(samples), check.fileSize - check.dataStart, false);
+    uploads.startSound(soundSlotPage(*slot), std::move(samples), check.sampleBytes(), false);
     const Outcome outcome =
         session.runUntil([&] { return clean.has_value(); }, std::chrono::seconds(a.timeoutS.value_or(kDefaultTimeoutS)));
     if (const int code = finish(session, outcome, a, "upload")) return code;

@@ -123,6 +123,13 @@ void Grid::setRowCount(int rows) {
     // Row-major storage: the cells of the rows that stay keep their place.
     cells_.resize(static_cast<std::size_t>(rows) * cols_);
     rows_ = rows;
+    if (selectedRow_ >= rows_) select(-1, -1);
+}
+
+void Grid::select(int row, int col) {
+    const bool inside = row >= 0 && row < rows_ && col >= 0 && col < cols_;
+    selectedRow_ = inside ? row : -1;
+    selectedCol_ = inside ? col : -1;
 }
 
 std::size_t Grid::index(int row, int col) const {

@@ -146,6 +146,11 @@ public:
     // Cells outside the grid are a programming error (std::out_of_range).
     const std::string& cell(int row, int col) const { return cells_.at(index(row, col)); }
     void setCell(int row, int col, std::string text) { cells_.at(index(row, col)) = std::move(text); }
+    // The selected cell (the one a view shows as current); -1, -1 while none is.
+    int selectedRow() const { return selectedRow_; }
+    int selectedCol() const { return selectedCol_; }
+    // A cell outside the grid clears the selection.
+    void select(int row, int col);
 
 private:
     std::size_t index(int row, int col) const;
@@ -153,6 +158,8 @@ private:
     int cols_;
     int fixed_;
     std::vector<std::string> cells_;
+    int selectedRow_ = -1;
+    int selectedCol_ = -1;
 };
 
 class StatusBar : public Control {

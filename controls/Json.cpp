@@ -331,6 +331,8 @@ void write(std::string& out, const JsonValue& v, int indent) {
             char buf[32];
             std::snprintf(buf, sizeof buf, "%.17g", v.asReal());
             out += buf;
+            // A whole number ("2", "-0") would read back as an integer.
+            if (std::string_view(buf).find_first_of(".e") == std::string_view::npos) out += ".0";
             return;
         }
         case JsonValue::Type::String: writeString(out, v.asString()); return;

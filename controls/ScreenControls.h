@@ -69,6 +69,12 @@ public:
     int progress() const { return progress_; }
     void setProgress(int value) { progress_ = value < 0 ? 0 : (value > max_ ? max_ : value); }
     int max() const { return max_; }
+    // A new range (a screen shows operations of different lengths on one bar); the
+    // progress stays within it.
+    void setMax(int max) {
+        max_ = max < 0 ? 0 : max;
+        setProgress(progress_);
+    }
     // The colour of the bar (a signal gauge shows the strength band by it).
     Rgb color() const { return color_; }
     void setColor(Rgb c) { color_ = c; }

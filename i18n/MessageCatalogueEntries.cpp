@@ -99,6 +99,12 @@ const std::vector<MessageEntry>& messageEntries() {
           "(sudo usermod -aG dialout $USER) und melden Sie sich neu an.",
           "Ni dovoljenja za uporabo serijskih vrat. Dodajte uporabnika v skupino dialout "
           "(sudo usermod -aG dialout $USER) in se znova prijavite."}},
+        {{"A felhasználói adatmappa nem használható: a saját profil és a többi saját fájl nem menthető oda.",
+          "The user data folder cannot be used: your profile and your other files cannot be saved there.",
+          "Der Benutzerdatenordner ist nicht verwendbar: das eigene Profil und die übrigen eigenen Dateien "
+          "können dort nicht gespeichert werden.",
+          "Uporabniške podatkovne mape ni mogoče uporabiti: lastnega profila in drugih lastnih datotek ni "
+          "mogoče shraniti vanjo."}},
         {{"Rossz formátum", "Wrong format", "Falsches Format", "Napačna oblika"}},
         {{"A fájl nem menthető:", "The file cannot be saved:", "Die Datei kann nicht gespeichert werden:",
           "Datoteke ni mogoče shraniti:"}},

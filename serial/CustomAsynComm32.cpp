@@ -2,6 +2,7 @@
 
 #include "serial/CommStatus.h"
 #include "serial/ExclusiveOpen.h"
+#include "serial/LowLatency.h"
 #include "serial/PortNames.h"
 
 #include <termios.h>
@@ -26,10 +27,18 @@ void TCustomAsynComm32::Open() {
 
 int TCustomAsynComm32::OpenDevice() {
     int fd = -1;
-    if (int e = openExclusive(devicePathFor(deviceName_), fd); e != 0) return e;
+    const std::string path = devicePathFor(deviceName_);
+    if (int e = openExclusive(path, fd); e != 0) return e;
     if (int e = applyLineSettings(fd, line_); e != 0) {
         closeExclusive(fd);
         return e;
+    }
+    // A USB adapter passes replies on at once instead of holding them for its
+    // latency timer; Close gives the setting back.
+    LowLatencyState lowLatency = LowLatencyState::NotAsked;
+    if (isUsbSerialAdapter(path)) {
+        TerminalSerialFlags flags(fd);
+        lowLatency = enableLowLatency(flags);
     }
     const size_t queueSize = readBufferSize_ > 0 ? static_cast<size_t>(readBufferSize_) : 4096;
     auto device = std::make_unique<C32Device>(fd, queueSize);
@@ -41,10 +50,13 @@ int TCustomAsynComm32::OpenDevice() {
     auto thread = std::make_unique<TC32Thread>(*device, monitorEvents_, handOver, dispatcher_);
     if (int e = thread->Start(); e != 0) {
         thread.reset();
+        TerminalSerialFlags flags(fd);
+        restoreLowLatency(flags, lowLatency);
         closeExclusive(fd);
         return e;
     }
     fd_ = fd;
+    lowLatency_ = lowLatency;
     device_ = std::move(device);
     handOver_ = std::move(handOver);
     thread_ = std::move(thread);
@@ -60,6 +72,9 @@ void TCustomAsynComm32::Close() {
     thread_.reset();
     handOver_.reset();
     ::tcflush(fd_, TCIFLUSH);  // received bytes nobody read are gone, as with a purge
+    TerminalSerialFlags flags(fd_);
+    restoreLowLatency(flags, lowLatency_);
+    lowLatency_ = LowLatencyState::NotAsked;
     closeExclusive(fd_);
     fd_ = -1;
     device_.reset();

@@ -6,6 +6,7 @@
 #include "serial/Dispatcher.h"
 #include "serial/HandOver.h"
 #include "serial/LineSettings.h"
+#include "serial/LowLatency.h"
 
 #include <cstdint>
 #include <functional>
@@ -53,6 +54,9 @@ public:
     int Write(const uint8_t* buffer, int count) override;
     // Copies up to count received bytes; returns how many were copied.
     int Read(uint8_t* buffer, int count) override;
+    // Whether the open device is in its driver's low-latency mode (see LowLatency.h):
+    // Open asks for it on a USB serial adapter, Close switches it off again.
+    LowLatencyState LowLatency() const { return lowLatency_; }
 
     TNotifyEvent OnBreak;
     TNotifyEvent OnCTS;
@@ -90,6 +94,7 @@ private:
     // The line status of the last event: error word and bytes waiting.
     int lastErrors_ = 0;
     int lastWaiting_ = 0;
+    LowLatencyState lowLatency_ = LowLatencyState::NotAsked;
 };
 
 }  // namespace vardeck

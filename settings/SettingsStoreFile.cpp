@@ -126,6 +126,8 @@ std::string writeTarget(const std::string& path) {
     return path;
 }
 
+}  // namespace
+
 std::string homeFolder() {
     if (const char* home = std::getenv("HOME"); home && *home) return home;
     struct passwd entry {};
@@ -136,8 +138,6 @@ std::string homeFolder() {
     }
     return {};
 }
-
-}  // namespace
 
 std::string defaultSettingsPath() {
     if (const char* explicitPath = std::getenv("VARDECK_SETTINGS"); explicitPath && *explicitPath) {

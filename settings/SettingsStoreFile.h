@@ -45,4 +45,8 @@ inline constexpr std::size_t kMaxSettingsFileSize = 16u << 20;
 // folder can be found.
 std::string defaultSettingsPath();
 
+// $HOME, or the user's home folder from the password database; empty when neither
+// names one.
+std::string homeFolder();
+
 }  // namespace vardeck

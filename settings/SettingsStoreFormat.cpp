@@ -92,7 +92,10 @@ std::vector<std::string_view> splitLines(std::string_view text) {
     while (!text.empty()) {
         size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        // Every CR at the end belongs to the line end ("\r\r\n" is left by editors that
+        // converted line ends twice): a CR kept in the line would be read once as part
+        // of the value and, after the next save wrote the line back, no more.
+        while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         lines.push_back(line);
         if (end == std::string_view::npos) break;
         text.remove_prefix(end + 1);

@@ -2,6 +2,8 @@
 
 #include "serial/CommChannel.h"
 #include "brand/Brand.h"
+#include "devices/GprsModuleConfigurator.h"
+#include "devices/SixByteReply.h"
 #include "shell/Form8Model.h"
 #include "settings/Settings.h"
 #include "z4link/Frame.h"
@@ -84,13 +86,18 @@ void Form1Model::FormActivate() {
     WriteSetting(key, "StartDir", env_.startDir);
     showStatus(0, withoutDevicePrefix(port));
     state_ = kProbeA;
+    adas.start();
 }
 
 void Form1Model::adasTimer() {
     adas.setInterval(kSendInterval);
     if (state_ == kIdle) {
-        // A device has been handed over: free the port for its screen, once.
-        if (!markedOpen_) return;
+        // A device has been handed over: free the port for its screen, once. After
+        // that the timer rests until a search or a transfer needs it again.
+        if (!markedOpen_) {
+            adas.stop();
+            return;
+        }
         channel_.Close();
         markedOpen_ = false;
     } else if (!markedOpen_) {
@@ -110,9 +117,9 @@ void Form1Model::sendStep() {
     switch (state_) {
         case kProbeA: sendProbe(kIdentificationFrame.data(), kProbeB); break;
         case kProbeB: sendProbe(kSecondProbeFrame.data(), kProbeA); break;
-        case 100:
-        case 101:
-            if (transfer_) transfer_->sendStep(*this);
+        case devices::GprsModuleTransfer::kReadBytes:
+        case devices::GprsModuleTransfer::kWriteBytes:
+            if (gprs_) gprs_->sendStep();
             break;
         default: break;
     }
@@ -131,26 +138,24 @@ void Form1Model::sendProbe(const uint8_t* frame, int nextStateAfterPhase) {
 }
 
 void Form1Model::AsynComm321RxChar(int count) {
-    if (!reply_.collect(channel_, count)) return;
+    const devices::ReplyOutcome outcome = devices::takeSixByteReply(reply_, channel_, count);
+    if (outcome == devices::ReplyOutcome::Incomplete) return;
     ++rxCount_;
     showStatus(3, "RX: " + std::to_string(rxCount_));
-    switch (checkFrame(reply_.bytes())) {
-        case FrameCheck::WrongSum:
-            reply_.restart();
-            return;
-        case FrameCheck::WrongComplement:
-            reply_.restart();
+    switch (outcome) {
+        case devices::ReplyOutcome::WrongComplement:
             ++badCount_;
             showStatus(4, "BAD: " + std::to_string(badCount_));
             return;
-        case FrameCheck::Valid: break;
+        case devices::ReplyOutcome::Valid: break;
+        default: return;
     }
     // The count stays at six: the next byte before the next send drops the reply.
     holdOff_ = kHoldOffTicks;
     if (state_ == kProbeA) {
         identified(reply_[3]);
-    } else if (state_ >= 100 && transfer_) {
-        transfer_->validReply(*this, reply_.bytes());
+    } else if (state_ >= devices::GprsModuleTransfer::kReadBytes && gprs_) {
+        gprs_->validReply(reply_.bytes());
     }
 }
 
@@ -210,6 +215,7 @@ void Form1Model::ablakSTARTTimer() {
         Label3.setCaption(gprsModuleFoundText(env_.brand));
         BitBtn1.setEnabled(true);
         BitBtn2.setEnabled(true);
+        servesAsGprs_ = true;
         if (target) target->showForm1AsGprs();
     } else {
         if (navigator) navigator->hideForm1();
@@ -239,6 +245,44 @@ void Form1Model::ablakSTARTTimer() {
 }
 
 void Form1Model::closeSearchChannel() { channel_.Close(); }
+
+void Form1Model::BitBtn1Click() {
+    if (gprs_) gprs_->BitBtn1Click();
+}
+
+void Form1Model::BitBtn2Click() {
+    if (gprs_) gprs_->BitBtn2Click();
+}
+
+void Form1Model::gprsControlChanged(const std::string& name) {
+    if (gprs_) gprs_->controlChanged(name);
+}
+
+void Form1Model::setState(int state) {
+    state_ = state;
+    if (state_ != kIdle) adas.start();
+}
+
+void Form1Model::beginTransfer() {
+    // The module answered again after Form1 was shown (which restarts the search):
+    // its repeated hand-over would end the transfer the installer has just started,
+    // and it would only enable the buttons that are already enabled.
+    if (ablakSTART.enabled() && dispatchCode_ == devicecode::kGprsModule) {
+        ablakSTART.stop();
+        vilogo.stop();
+    }
+    if (!markedOpen_) {
+        channel_.Open();
+        markedOpen_ = true;
+    }
+    holdOff_ = kHoldOffTicks;
+    adas.start();
+}
+
+void Form1Model::sendFrame(const Frame& frame) {
+    channel_.Write(frame.data(), static_cast<int>(frame.size()));
+    reply_.reset();
+}
 
 void Form1Model::BitBtn3Click() {
     if (env_.navigator) env_.navigator->endProgram();

@@ -2,6 +2,8 @@
 #include <functional>
 #include <string>
 
+#include "devices/GprsModuleControls.h"
+#include "devices/GprsModuleLine.h"
 #include "shell/SearchControls.h"
 #include "shell/SearchHost.h"
 #include "brand/ModelTexts.h"
@@ -10,25 +12,19 @@
 namespace vardeck {
 
 class CommChannel;
-class Form1Model;
 class Form8Model;
 
-// The 8-input GPRS module transfer that Form1 runs in the protocol states 100 and
-// above, on the same channel, reply buffer and send timer as the search.
-class GprsTransfer {
-public:
-    virtual ~GprsTransfer() = default;
-    // The send timer's step in states 100 and 101 (after the hold-off ran out).
-    virtual void sendStep(Form1Model& form1) = 0;
-    // A valid six-byte reply in a state of 100 or above (the hold-off is already set).
-    virtual void validReply(Form1Model& form1, const uint8_t* reply) = 0;
-};
+namespace devices {
+class GprsModuleConfigurator;
+}
 
 // The protocol side of the device search, run by the main view Form1: it probes
 // the line with the identification frame and the second probe, identifies the
 // device type from the first valid answer, flashes the model's panel on the search
-// view and, two seconds later, hands the device to its configurator.
-class Form1Model : public controls::ControlOwner, public SearchSide {
+// view and, two seconds later, hands the device to its configurator. Form1 is also
+// the screen of the 8-input GPRS module (code 30): the module's transfer runs on the
+// search's channel, protocol state, reply buffer and send timer (the line it uses).
+class Form1Model : public controls::ControlOwner, public SearchSide, public devices::GprsModuleLine {
 public:
     struct Environment {
         int brand = 1;
@@ -67,10 +63,23 @@ public:
     void searchViewActivated() override;
     void searchViewClosed() override;
 
-    // --- State shared with the GPRS module transfer --------------------------------
-    void setGprsTransfer(GprsTransfer* transfer) { transfer_ = transfer; }
-    int state() const { return state_; }
-    void setState(int state) { state_ = state; }
+    // --- The GPRS module's screen ---------------------------------------------------
+    // The module's logic, working on the module controls of this view.
+    void attachGprsModule(devices::GprsModuleConfigurator& module) { gprs_ = &module; }
+    devices::GprsModuleConfigurator* gprsModule() const { return gprs_; }
+    // True once a module of code 30 has been handed over (or its demo started):
+    // the view shows the module's controls from then on.
+    bool servesAsGprsModule() const { return servesAsGprs_; }
+    void BitBtn1Click();  // write the module's settings
+    void BitBtn2Click();  // read them
+    // The module screen's rule for a control the installer changed.
+    void gprsControlChanged(const std::string& name);
+
+    // --- GprsModuleLine: the state and line shared with the module's transfer -------
+    int state() const override { return state_; }
+    void setState(int state) override;
+    void beginTransfer() override;
+    void sendFrame(const Frame& frame) override;
     int phaseCounter() const { return phase_; }
     int holdOff() const { return holdOff_; }
     SixByteCollector& reply() { return reply_; }
@@ -88,9 +97,11 @@ public:
     // --- Controls ----------------------------------------------------------------
     controls::Form& Form1 = registry_.add<controls::Form>("Form1", "Start....");
     controls::Label& Label3 = registry_.add<controls::Label>("Label3", kNoDeviceFoundText);
-    // The 8-input GPRS module's write and read, enabled by its hand-over, and the exit.
-    controls::Button& BitBtn1 = registry_.add<controls::Button>("BitBtn1", "Elküldés");
-    controls::Button& BitBtn2 = registry_.add<controls::Button>("BitBtn2", "Olvasás");
+    // The 8-input GPRS module's controls (empty client code, closed, at creation);
+    // its write and read are enabled by its hand-over.
+    devices::GprsModuleControls gprs{registry_};
+    controls::Button& BitBtn1 = gprs.BitBtn1;
+    controls::Button& BitBtn2 = gprs.BitBtn2;
     controls::Button& BitBtn3 = registry_.add<controls::Button>("BitBtn3", "Kilépés");
     controls::ModelTimer& adas = timers_.add("adas", kFirstSendDelay, true);
     controls::ModelTimer& vilogo = timers_.add("vilogo", 200);
@@ -110,7 +121,8 @@ private:
     CommChannel& channel_;
     Form8Model& view_;
     Environment env_;
-    GprsTransfer* transfer_ = nullptr;
+    devices::GprsModuleConfigurator* gprs_ = nullptr;
+    bool servesAsGprs_ = false;
     SixByteCollector reply_;
     int state_ = kIdle;
     int phase_ = 0;

@@ -5,6 +5,7 @@
 #include "serial/PortDiscovery.h"
 #include "brand/Brand.h"
 #include "brand/JpegLogo.h"
+#include "settings/DataFolders.h"
 #include "settings/StartDir.h"
 
 namespace vardeck {
@@ -27,9 +28,11 @@ SearchScreens::SearchScreens(CommChannel& searchChannel, CommChannel& portScanCh
       form8(searchViewEnvironment(env)),
       form1(searchChannel, form8,
             {env.brand, env.navigator, env.dispatch, env.startDir, [this] { return startup.languageQuestionOpen(); }}),
+      gprs(form1.gprs, form1),
       startup(*env.navigator, env.brand),
       form10(startup, *env.navigator, env.brand) {
     form8.attachPortView(comprt);
+    form1.attachGprsModule(gprs);
 }
 
 std::string localDateTimeText() {
@@ -63,7 +66,7 @@ SearchEnvironment programSearchEnvironment(Dialogs& dialogs, ShellNavigator& nav
     env.dispatch = &dispatch;
     env.nowText = localDateTimeText;
     env.pictureLoads = [](const std::string& path) { return decodeJpegFile(path).has_value(); };
-    env.logoPath = startDirFile("\\logo.jpg");
+    env.logoPath = withInstalledDefault(startDirFile("\\logo.jpg"));
     env.startDir = startDir();
     env.listSerialDevices = systemUsbSerialDevices;
     return env;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "devices/GprsModuleConfigurator.h"
 #include "serial/PortDiscovery.h"
 #include "shell/ComprtModel.h"
 #include "shell/Form1Model.h"
@@ -45,7 +46,8 @@ std::vector<SerialDeviceEntry> systemUsbSerialDevices();
 
 // The start-up, language, search and port screens, created together and wired to
 // each other: the search view reports to Form1's search, and renames the port
-// view's OK button by language.
+// view's OK button by language. Form1 also configures the 8-input GPRS module; its
+// logic works on Form1's controls and line.
 class SearchScreens {
 public:
     SearchScreens(CommChannel& searchChannel, CommChannel& portScanChannel, const SearchEnvironment& env);
@@ -55,6 +57,7 @@ public:
     ComprtModel comprt;
     Form8Model form8;
     Form1Model form1;
+    devices::GprsModuleConfigurator gprs;
     StartupModel startup;
     Form10Model form10;
 };

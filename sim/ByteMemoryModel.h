@@ -7,7 +7,7 @@
 namespace vardeck::sim {
 
 // How a write reached the device's memory.
-enum class WriteKind { Byte, Block32, Block256 };
+enum class WriteKind { Byte, Block32, Block64, Block256 };
 
 // One write the device took from the program: `length` bytes from `address`.
 // Writes to bytes the device keeps for itself are recorded too (the program did

@@ -60,6 +60,8 @@ std::string errnoText(const char* what) { return std::string(what) + ": " + std:
 }  // namespace
 
 PtyRunner::PtyRunner(SimEndpoint& device, PtyOptions options) : device_(device), options_(std::move(options)) {
+    device_.setPacedInput(options_.pace);
+    device_.setAdapterLatency(options_.adapterLatency);
     if (options_.verbose) {
         device_.setReplyObserver([this](const Bytes& original, const FaultOutcome& outcome) {
             logReply(original, outcome);

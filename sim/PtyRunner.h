@@ -8,12 +8,16 @@
 namespace vardeck::sim {
 
 struct PtyOptions {
-    // Send replies at the line speed the program set on its end of the terminal.
+    // The line speed the program set on its end of the terminal paces both ways:
+    // replies leave at it, and the program's bytes reach the device at it.
     bool pace = false;
     // Log frames received and replies sent on standard error.
     bool verbose = false;
     // Symbolic link made to the terminal while the runner lives; empty for none.
     std::string linkPath;
+    // Replies wait this long after their first byte, as in a USB serial adapter
+    // whose latency timer holds received bytes; 0 for none.
+    SimTime adapterLatency{0};
 };
 
 // Puts a simulated device behind a pseudo-terminal: the program under test

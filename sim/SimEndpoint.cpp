@@ -12,11 +12,33 @@ SimTime SimEndpoint::byteTimeAt(int bitsPerSecond) {
 }
 
 void SimEndpoint::receive(std::span<const uint8_t> bytes, SimTime now) {
-    model_.receive(bytes, now);
-    collectReplies();
+    if (!pacedInput_ || byteTime_ <= SimTime{0}) {
+        model_.receive(bytes, now);
+        collectReplies();
+        return;
+    }
+    SimTime t = std::max(now, inputFreeAt_);
+    for (uint8_t b : bytes) {
+        t += byteTime_;
+        inbound_.push_back(TimedByte{t, b});
+    }
+    inputFreeAt_ = t;
+    takeInput(now);
+}
+
+void SimEndpoint::takeInput(SimTime now) {
+    while (!inbound_.empty() && inbound_.front().due <= now) {
+        // Byte by byte at its own time: a reply then leaves when the last byte of
+        // its frame has arrived, not when the program's write was read.
+        const TimedByte b = inbound_.front();
+        inbound_.pop_front();
+        model_.receive(std::span<const uint8_t>(&b.value, 1), b.due);
+        collectReplies();
+    }
 }
 
 void SimEndpoint::advanceTo(SimTime now) {
+    takeInput(now);
     model_.advanceTo(now);
     collectReplies();
 }
@@ -46,16 +68,26 @@ void SimEndpoint::schedule(const Bytes& bytes, SimTime earliest) {
 
 Bytes SimEndpoint::takeDue(SimTime now) {
     Bytes out;
-    while (!inFlight_.empty() && inFlight_.front().due <= now) {
-        out.push_back(inFlight_.front().value);
-        inFlight_.pop_front();
+    while (!inFlight_.empty()) {
+        // The adapter's timer starts with the first byte it holds; when it fires,
+        // every byte that has reached the adapter by then goes on together.
+        const SimTime release = inFlight_.front().due + latency_;
+        if (release > now) break;
+        while (!inFlight_.empty() && inFlight_.front().due <= release) {
+            out.push_back(inFlight_.front().value);
+            inFlight_.pop_front();
+        }
     }
     return out;
 }
 
 std::optional<SimTime> SimEndpoint::nextEvent() const {
     std::optional<SimTime> next = model_.nextWakeup();
-    if (!inFlight_.empty() && (!next || inFlight_.front().due < *next)) next = inFlight_.front().due;
+    auto earliest = [&next](SimTime t) {
+        if (!next || t < *next) next = t;
+    };
+    if (!inFlight_.empty()) earliest(inFlight_.front().due + latency_);
+    if (!inbound_.empty()) earliest(inbound_.front().due);
     return next;
 }
 

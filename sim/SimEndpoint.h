@@ -13,6 +13,9 @@ namespace vardeck::sim {
 // the way, and the reply bytes in flight, each stamped with the time it reaches
 // the program. The line carries one byte after another: with a byte time set,
 // a reply takes that long per byte, and a reply never overtakes the previous one.
+// With paced input the program's bytes take their wire time too before the model
+// sees them. A USB serial adapter on the program's side can be emulated as well:
+// it holds what it received until its latency timer fires.
 // Both the loopback channel and the pty runner drive one of these.
 class SimEndpoint {
 public:
@@ -21,7 +24,9 @@ public:
 
     explicit SimEndpoint(DeviceModel& model, FaultInjector* faults = nullptr);
 
-    // Bytes from the program at `now`.
+    // Bytes from the program at `now`. With paced input (and a byte time set) the
+    // model takes each byte in once its last bit has arrived, one byte time after
+    // the previous one, as a UART does; otherwise all of them at `now`.
     void receive(std::span<const uint8_t> bytes, SimTime now);
     // Lets the model act on time that passed without input.
     void advanceTo(SimTime now);
@@ -31,10 +36,18 @@ public:
     SimTime byteTime() const { return byteTime_; }
     // Start, eight data bits and stop: ten bit times a byte.
     static SimTime byteTimeAt(int bitsPerSecond);
+    // Whether the program's bytes take their byte time on the way in (off: they
+    // reach the model at once).
+    void setPacedInput(bool on) { pacedInput_ = on; }
+    // The latency timer of a USB serial adapter between the line and the program:
+    // reply bytes wait in the adapter until `latency` after the first of them
+    // arrived, then everything that arrived by then goes on at once. 0: none.
+    void setAdapterLatency(SimTime latency) { latency_ = latency; }
 
     // The reply bytes that have reached the program by `now`, in order.
     Bytes takeDue(SimTime now);
-    // When the next byte arrives or the model wants the time, whichever is first.
+    // When the next byte arrives (at the model or at the program) or the model
+    // wants the time, whichever is first.
     std::optional<SimTime> nextEvent() const;
     // Bytes still on their way, for tests.
     std::size_t bytesInFlight() const { return inFlight_.size(); }
@@ -51,6 +64,8 @@ private:
     };
     void collectReplies();
     void schedule(const Bytes& bytes, SimTime earliest);
+    // Hands the program's bytes that have arrived by `now` to the model, each at its own time.
+    void takeInput(SimTime now);
 
     DeviceModel& model_;
     FaultInjector* faults_;
@@ -58,6 +73,10 @@ private:
     SimTime byteTime_{0};
     SimTime lineFreeAt_{0};
     std::deque<TimedByte> inFlight_;
+    bool pacedInput_ = false;
+    SimTime latency_{0};
+    SimTime inputFreeAt_{0};
+    std::deque<TimedByte> inbound_;  // the program's bytes still on the line
 };
 
 }  // namespace vardeck::sim

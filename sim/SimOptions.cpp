@@ -71,18 +71,22 @@ std::string knownCodesText() {
 std::string simUsage() {
     return "usage: vardeck-sim --device CODE [--firmware N] [--memory FILE] [--link PATH] [--pace]\n"
            "                   [--drop P] [--corrupt P] [--noise P] [--delay-ms N] [--seed S] [--verbose]\n"
-           "                   [--exit-with-parent]\n"
+           "                   [--latency-ms N] [--exit-with-parent]\n"
            "Simulates a device behind a pseudo-terminal and prints the terminal's path first.\n"
            "  --device CODE   device type code: " + knownCodesText() + "\n"
            "  --firmware N    firmware version in tenths of the Z-4 family (default 43)\n"
            "  --memory FILE   load the device memory from FILE, write it back at exit\n"
            "  --link PATH     make PATH a symbolic link to the terminal while running\n"
-           "  --pace          send replies at the line speed the program set\n"
+           "  --pace          pace the line at the speed the program set: replies leave at it,\n"
+           "                  and the program's bytes reach the device one by one at it\n"
+           "  --latency-ms N  hold replies N ms after their first byte (0 to 1000), like the\n"
+           "                  latency timer of a USB serial adapter (16 ms on the common chips)\n"
            "  --drop P, --corrupt P, --noise P   probability (0 to 1) per reply\n"
            "  --delay-ms N    delay every reply by N ms\n"
            "  --seed S        seed of the faults, for a reproducible run\n"
            "  --verbose       log frames received and sent on standard error\n"
            "  --exit-with-parent   end (as on SIGTERM) when the program that started this one ends\n"
+           "  --version       print the program version and the brand code, then end\n"
            "Diagnostic data of the Z-4 family (codes 70, 71, 80, 90, 100):\n"
            "  --status HEX    status bytes from address 512, up to 32 bytes as hex digits\n"
            "                  (e.g. 0101001A80); the rest keep a healthy module's values\n"
@@ -157,6 +161,8 @@ std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& args, 
 
         if (arg == "--help" || arg == "-h") {
             options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
         } else if (arg == "--device") {
             const std::string* text = value();
             if (!text) return std::nullopt;
@@ -270,6 +276,10 @@ std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& args, 
             if (!probability(options.faults.corrupt)) return std::nullopt;
         } else if (arg == "--noise") {
             if (!probability(options.faults.noise)) return std::nullopt;
+        } else if (arg == "--latency-ms") {
+            auto n = integer(0, 1000);
+            if (!n) return std::nullopt;
+            options.latency = std::chrono::milliseconds(*n);
         } else if (arg == "--delay-ms") {
             auto n = integer(0, 600000);
             if (!n) return std::nullopt;
@@ -284,7 +294,7 @@ std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& args, 
             return std::nullopt;
         }
     }
-    if (!deviceGiven && !options.help) {
+    if (!deviceGiven && !options.help && !options.version) {
         error = "--device CODE is required";
         return std::nullopt;
     }

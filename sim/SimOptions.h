@@ -11,6 +11,7 @@ namespace vardeck::sim {
 // The command line of vardeck-sim:
 //   vardeck-sim --device CODE [--firmware N] [--memory FILE] [--link PATH] [--pace]
 //               [--drop P] [--corrupt P] [--noise P] [--delay-ms N] [--seed S] [--verbose]
+//               [--latency-ms N]
 //               [--status HEX] [--status-live] [--eventlog FILE] [--history FILE]
 //               [--monitor-text FILE] [--phonebook FILE] [--pin NNNN] [--imei DIGITS]
 //               [--balance TEXT] [--modem-log FILE] [--flash FILE] [--processor 10|11]
@@ -21,9 +22,11 @@ struct SimOptions {
     std::string memoryFile;
     std::string linkPath;
     bool pace = false;
+    SimTime latency{0};  // a USB adapter's latency timer on the program's side
     bool verbose = false;
     bool exitWithParent = false;  // SIGTERM when the parent process ends (test harnesses)
     bool help = false;
+    bool version = false;  // --version: print the version line and end
     bool seedGiven = false;
     FaultSettings faults;
     // The Z-4 family's diagnostic data (the files are read by makeModelOptions()).

@@ -47,6 +47,8 @@ public:
     // own parts are not counted).
     std::vector<std::string> widgetsWithoutControl() const;
     QWidget* widgetFor(const std::string& controlName) const;
+    // The widget the binder was made for (null once it is gone).
+    QWidget* root() const { return root_; }
     QObject* objectFor(const std::string& controlName) const;
 
 private:

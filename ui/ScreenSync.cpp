@@ -2,6 +2,7 @@
 
 #include "ui/ControlBinder.h"
 
+#include <QEvent>
 #include <QTimer>
 
 #include <algorithm>
@@ -12,13 +13,16 @@ namespace vardeck::ui {
 ScreenSync::ScreenSync(double timeScale, QObject* parent)
     : QObject(parent), timeScale_(timeScale > 0 ? timeScale : 1.0) {}
 
-void ScreenSync::addBinder(ControlBinder& binder) { binders_.emplace_back(&binder); }
+void ScreenSync::addBinder(ControlBinder& binder) {
+    views_.push_back({&binder, false});
+    if (QWidget* root = binder.root()) root->installEventFilter(this);
+}
 
 void ScreenSync::addTimers(const controls::TimerList& timers) {
     for (controls::ModelTimer* model : timers.all()) {
         auto* timer = new QTimer(this);
         timer->setTimerType(Qt::PreciseTimer);
-        connect(timer, &QTimer::timeout, this, [this, model] { handle([model] { model->fire(); }); });
+        connect(timer, &QTimer::timeout, this, [this, model] { handleRoutine([model] { model->fire(); }); });
         timers_.push_back({model, timer, model->generation()});
         syncTimer(timers_.back());
     }
@@ -30,14 +34,49 @@ int ScreenSync::scaled(int ms) const {
 
 void ScreenSync::handle(const std::function<void()>& event) {
     event();
-    sync();
+    refreshViews(true);
 }
 
-void ScreenSync::sync() {
-    for (auto& binder : binders_) {
-        if (binder) binder->refresh();
+void ScreenSync::handleRoutine(const std::function<void()>& event) {
+    std::vector<bool> shownBefore;
+    for (const View& view : views_) shownBefore.push_back(view.binder && view.binder->root() && view.binder->root()->isVisible());
+    event();
+    // An event that showed or hid a window (a hand-over) is no routine one.
+    bool windowsChanged = false;
+    for (std::size_t i = 0; i < views_.size() && i < shownBefore.size(); ++i) {
+        const View& view = views_[i];
+        const bool shown = view.binder && view.binder->root() && view.binder->root()->isVisible();
+        windowsChanged = windowsChanged || shown != shownBefore[i];
+    }
+    refreshViews(windowsChanged);
+}
+
+void ScreenSync::sync() { refreshViews(false); }
+
+void ScreenSync::refreshViews(bool hiddenToo) {
+    for (View& view : views_) {
+        if (!view.binder) continue;
+        const QWidget* root = view.binder->root();
+        if (hiddenToo || !root || root->isVisible()) {
+            view.binder->refresh();
+            view.stale = false;
+        } else {
+            view.stale = true;
+        }
     }
     for (DrivenTimer& driven : timers_) syncTimer(driven);
+}
+
+bool ScreenSync::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show) {
+        for (View& view : views_) {
+            if (view.stale && view.binder && view.binder->root() == watched) {
+                view.binder->refresh();
+                view.stale = false;
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void ScreenSync::syncTimer(DrivenTimer& driven) {
@@ -52,7 +91,7 @@ void ScreenSync::syncTimer(DrivenTimer& driven) {
 
 void SyncingDispatcher::post(std::function<void()> fn) {
     ScreenSync* sync = &sync_;
-    inner_.post([sync, fn = std::move(fn)] { sync->handle(fn); });
+    inner_.post([sync, fn = std::move(fn)] { sync->handleRoutine(fn); });
 }
 
 }  // namespace vardeck::ui

@@ -20,6 +20,13 @@ class ControlBinder;
 // timers: a model timer that is started or gets another interval counts its interval
 // afresh from that moment, one that merely keeps running is left alone.
 //
+// Timers and line notifications come on their own, many times a second (also the
+// timers of screens whose windows are hidden), and mostly change what a shown view
+// displays: after them, and after sync(), only the shown views are refreshed. A
+// hidden view catches up when it is shown, or at the next handle() (a user's action,
+// a call of the program) or routine event that shows or hides a window (a hand-over),
+// which refresh every view.
+//
 // timeScale divides every interval (at least 1 ms): 1 for the program; tests may run
 // the screens' clocks faster. Line timing is not scaled.
 class ScreenSync : public QObject {
@@ -30,12 +37,19 @@ public:
     void addBinder(ControlBinder& binder);
     void addTimers(const controls::TimerList& timers);
 
-    // Runs a model's event handler, then refreshes views and timers.
+    // Runs a model's event handler, then refreshes every view and the timers.
     void handle(const std::function<void()>& event);
+    // The same for a timer or a line notification: then sync(), or every view when
+    // the event showed or hid one of them.
+    void handleRoutine(const std::function<void()>& event);
+    // Refreshes the shown views and the timers.
     void sync();
 
     double timeScale() const { return timeScale_; }
     int scaled(int ms) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct DrivenTimer {
@@ -43,15 +57,20 @@ private:
         QTimer* timer;
         unsigned generation;
     };
+    struct View {
+        QPointer<ControlBinder> binder;
+        bool stale = false;  // the model changed while the view was hidden
+    };
     void syncTimer(DrivenTimer& driven);
+    void refreshViews(bool hiddenToo);
 
     double timeScale_;
-    std::vector<QPointer<ControlBinder>> binders_;
+    std::vector<View> views_;
     std::vector<DrivenTimer> timers_;
 };
 
 // The dispatcher of the serial channels: runs each line event on the GUI thread and
-// then refreshes the views.
+// then refreshes the shown views.
 class SyncingDispatcher : public Dispatcher {
 public:
     SyncingDispatcher(QObject* context, ScreenSync& sync) : inner_(context), sync_(sync) {}

@@ -44,6 +44,9 @@ struct WavCheck {
     std::size_t dataStart = 0;
     std::size_t fileSize = 0;
     std::string error;  // the system's reason when the file could not be read
+    // The sample bytes after the data start; none when the file ends inside the
+    // data chunk's header.
+    std::size_t sampleBytes() const { return fileSize > dataStart ? fileSize - dataStart : 0; }
 };
 WavCheck checkWavFile(const std::string& path);
 

@@ -3,6 +3,8 @@
 #include "serial/AsynComm32.h"
 #include "serial/EventLoop.h"
 
+#include <algorithm>
+
 namespace vardeck {
 
 // Passes everything through to the real port and counts the bytes.
@@ -17,7 +19,12 @@ public:
         };
         port_.OnOpen = [this](CommChannel&, int subType, int error) {
             session_.openError_ = error;
+            if (error == 0) session_.lowLatency_ = port_.LowLatency();
             if (OnOpen) OnOpen(*this, subType, error);
+            if (error == 0 && session_.onPortOpened) {
+                auto call = session_.onPortOpened;  // it may replace itself
+                call();
+            }
         };
     }
     ~CountingChannel() override {
@@ -31,12 +38,18 @@ public:
     bool IsOpen() const override { return port_.IsOpen(); }
     int Write(const uint8_t* buffer, int count) override {
         // A write the port finishes in the background returns 0 but still goes out.
-        if (port_.IsOpen() && count > 0) session_.bytesWritten_ += count;
+        if (port_.IsOpen() && count > 0) {
+            session_.bytesWritten_ += count;
+            session_.noteWrite();
+        }
         return port_.Write(buffer, count);
     }
     int Read(uint8_t* buffer, int count) override {
         const int n = port_.Read(buffer, count);
-        if (n > 0) session_.bytesRead_ += n;
+        if (n > 0) {
+            session_.bytesRead_ += n;
+            session_.lastRead_ = Clock::now();
+        }
         return n;
     }
     const std::string& DeviceName() const override { return port_.DeviceName(); }
@@ -72,8 +85,48 @@ TransferSession::TransferSession(Options options)
     engine_ = std::make_unique<TransferEngine>(*channel_, image_, listener_, std::move(env));
     engine_->setDeviceType(options_.deviceType);
     engine_->setCompanyFlag(options_.company);
-    TransferEngine* engine = engine_.get();
-    timerId_ = loop_->startTimer(options_.tickPeriodMs, [engine] { engine->tick(); });
+    timerId_ = loop_->startTimer(options_.tickPeriodMs, [this] { tick(); });
+}
+
+TransferSession::Progress TransferSession::progress() const {
+    const TransferVariables& v = engine_->vars();
+    return {v.state, v.transferIndex, v.transferAddress, v.remaining};
+}
+
+void TransferSession::noteWrite() {
+    lastWrite_ = Clock::now();
+    wroteSinceReset_ = true;
+    progressAtWrite_ = progress();
+}
+
+void TransferSession::resetByteCounts() {
+    bytesWritten_ = bytesRead_ = 0;
+    waits_ = LineWaits{};
+    countStart_ = Clock::now();
+    wroteSinceReset_ = false;
+}
+
+void TransferSession::tick() {
+    const bool wroteBefore = wroteSinceReset_;
+    const Progress before = progressAtWrite_;
+    const Clock::time_point previousWrite = lastWrite_;
+    const long long written = bytesWritten_;
+    engine_->tick();
+    if (bytesWritten_ == written) return;
+    // This tick sent a command: what held it back?
+    const Clock::time_point now = lastWrite_;
+    if (!wroteBefore) {
+        waits_.start += now - countStart_;
+    } else if (before == progress()) {
+        ++waits_.repeats;
+    } else {
+        const Clock::time_point idleSince = std::max(lastRead_, previousWrite);
+        const int state = engine_->vars().state;
+        auto& wait = state == z4state::kSetClock ? waits_.clock
+                     : state == z4state::kByteWrite ? waits_.skipped
+                                                    : waits_.countdown;
+        wait += now - idleSince;
+    }
 }
 
 TransferSession::~TransferSession() {

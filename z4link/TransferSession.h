@@ -1,9 +1,11 @@
 #pragma once
+#include <array>
 #include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
 
+#include "serial/LowLatency.h"
 #include "z4link/TransferEngine.h"
 
 namespace vardeck {
@@ -15,7 +17,8 @@ class TAsynComm32;
 // what a program without a window needs (vardeck-cli, vardeck-bench, the
 // integration tests). A timer ticks the engine; the channel's receive
 // notifications reach it through the loop. The session counts the bytes that
-// go each way, so the time they take on the wire can be worked out.
+// go each way, so the time they take on the wire can be worked out, and the
+// waits the protocol itself prescribes (see LineWaits).
 class TransferSession {
 public:
     struct Options {
@@ -54,14 +57,41 @@ public:
     const std::string& status() const { return listener_.status; }
     long long bytesWritten() const { return bytesWritten_; }
     long long bytesRead() const { return bytesRead_; }
-    void resetByteCounts() { bytesWritten_ = bytesRead_ = 0; }
+
+    // Where the line lies idle by rule since the last reset. Each command the tick
+    // sends after the machine moved on (the previous command was answered), or as
+    // the first command, follows a wait the protocol prescribes: from the reset (a
+    // button press) to the first command (the tick that opens the port, a start
+    // countdown); from the last answer to the clock setting after the blocks; to
+    // the command after a position the byte-wise write skips (one tick each); to
+    // any other command a countdown holds back. A command the tick sends again
+    // because no answer moved the machine on is a repeat, not a prescribed wait.
+    struct LineWaits {
+        std::chrono::duration<double> start{}, clock{}, skipped{}, countdown{};
+        int repeats = 0;
+        std::chrono::duration<double> total() const { return start + clock + skipped + countdown; }
+    };
+    const LineWaits& lineWaits() const { return waits_; }
+    // Starts counting bytes and waits afresh, as of now.
+    void resetByteCounts();
+
+    // Whether the driver's low-latency mode was on when the port last opened.
+    LowLatencyState lowLatency() const { return lowLatency_; }
+    // Called after every successful open of the port.
+    std::function<void()> onPortOpened;
 
     // Each new operation text, and each change of the gauge.
     std::function<void(const std::string& status)> onStatus;
     std::function<void(int progress, int max)> onProgress;
 
 private:
+    using Clock = std::chrono::steady_clock;
     class CountingChannel;
+    // What the machine has done: it changes when an answer moved it on.
+    using Progress = std::array<int, 4>;
+    Progress progress() const;
+    void tick();
+    void noteWrite();
     struct Listener : TransferListener {
         explicit Listener(TransferSession& s) : session(s) {}
         void setStatusPanel(int panel, const std::string& text) override;
@@ -83,6 +113,13 @@ private:
     int openError_ = 0;
     long long bytesWritten_ = 0;
     long long bytesRead_ = 0;
+    LineWaits waits_;
+    Clock::time_point countStart_ = Clock::now();
+    Clock::time_point lastRead_{};
+    Clock::time_point lastWrite_{};
+    bool wroteSinceReset_ = false;
+    Progress progressAtWrite_{};
+    LowLatencyState lowLatency_ = LowLatencyState::NotAsked;
 };
 
 }  // namespace vardeck

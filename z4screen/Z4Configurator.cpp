@@ -8,6 +8,7 @@
 #include "serial/CommChannel.h"
 #include "brand/Brand.h"
 #include "brand/ModelTexts.h"
+#include "settings/DataFolders.h"
 #include "settings/Settings.h"
 #include "settings/StartDir.h"
 #include "controls/ScreenControls.h"
@@ -103,6 +104,12 @@ void Z4Configurator::tick() {
         monitor.pollReport();
         if (!monitor.reportPending()) changed();
     }
+}
+
+bool Z4Configurator::tickNeeded() const {
+    const TransferVariables& v = engine_->vars();
+    return v.state != z4state::kIdle || v.portOpen || v.versionPopup != 0 ||
+           diagnostics_->monitorView.reportPending();
 }
 
 // --- Hand-over -----------------------------------------------------------------------
@@ -243,7 +250,8 @@ void Z4Configurator::showMenuView(MenuView view) {
         case MenuView::Wiring: views_.wiring.activate(deviceType(), brand_); break;
         case MenuView::InstallerDescription: views_.installer.activate(deviceType()); break;
         case MenuView::Contact:
-            views_.contact.activate(startDirPath("\\contact.txt"), brandPicture(), messageLookup());
+            views_.contact.activate(withInstalledDefault(startDirPath("\\contact.txt")), brandPicture(),
+                                   messageLookup());
             break;
         case MenuView::WindowSize: {
             z4config::WindowSizeView& sizes = views_.windowSize;
@@ -286,11 +294,12 @@ std::string Z4Configurator::startDirPath(const std::string& backslashName) const
     return env_.startDir + name;
 }
 
-// Brand 50's own logo when the start directory has one, as on the search view.
+// Brand 50's own logo when the start directory (or the installed defaults) has one,
+// as on the search view.
 std::string Z4Configurator::brandPicture() const {
     if (env_.brandPicture) return env_.brandPicture();
     if (brand_ != 50) return "logo";
-    const std::string logo = startDirPath("\\logo.jpg");
+    const std::string logo = withInstalledDefault(startDirPath("\\logo.jpg"));
     std::error_code ec;
     return std::filesystem::is_regular_file(logo, ec) ? logo : std::string("fallback");
 }

@@ -37,6 +37,7 @@ struct Z4ScreenEnvironment {
     // none), the program's logo for the others.
     std::function<std::string()> brandPicture;
     // Where "\custom.dat" and "\contact.txt" are looked for; empty: the start directory.
+    // The contact text and the logo fall back to the installed defaults when missing.
     std::string startDir;
     // Sends the monitor view's error report; none: TCP to the "reportserver" setting.
     ReportClient* reportClient = nullptr;
@@ -70,6 +71,11 @@ public:
     // --- Events --------------------------------------------------------------------
     // The tick of the transfer engine, every kTickPeriodMs.
     void tick();
+    // True while the tick has more to do than keep the clock label going: an
+    // operation runs, the port's closing countdown runs, a message waits for the
+    // next tick or the monitor view's report is on its way. Otherwise the tick may
+    // rest (and come once a second for the clock while the window is shown).
+    bool tickNeeded() const;
     // The window became the program's active window.
     void activate();
     // The hand-over from the device search: first the optional pages go, then the

@@ -137,7 +137,7 @@ void Z4Configurator::uploadSound(SoundSlot slot, const std::string& path) {
     }
     const bool sendNow = engine_->vars().operationRunning;
     engine_->abandonOperation();
-    uploads_->uploads.startSound(soundSlotPage(slot), std::move(samples), check.fileSize - check.dataStart, sendNow);
+    uploads_->uploads.startSound(soundSlotPage(slot), std::move(samples), check.sampleBytes(), sendNow);
 }
 
 bool Z4Configurator::uploadButtonClicked(const std::string& button) {

@@ -1,6 +1,7 @@
 // vardeck-sim: a simulated device behind a pseudo-terminal. It prints the
 // terminal's path as its first line, then answers the program that opens it
 // until SIGINT or SIGTERM.
+#include "brand/ProgramVersion.h"
 #include "sim/DeviceCatalog.h"
 #include "sim/MemoryFile.h"
 #include "sim/ModemLog.h"
@@ -38,6 +39,10 @@ int main(int argc, char** argv) {
         std::fputs(simUsage().c_str(), stdout);
         return 0;
     }
+    if (options->version) {
+        std::fputs(vardeck::versionLine("vardeck-sim").c_str(), stdout);
+        return 0;
+    }
     if (!options->seedGiven) options->faults.seed = std::random_device{}();
 
     std::optional<ModelOptions> modelOptions = makeModelOptions(*options, error);
@@ -61,7 +66,7 @@ int main(int argc, char** argv) {
 
     FaultInjector faults(options->faults);
     SimEndpoint endpoint(*model, &faults);
-    PtyRunner runner(endpoint, PtyOptions{options->pace, options->verbose, options->linkPath});
+    PtyRunner runner(endpoint, PtyOptions{options->pace, options->verbose, options->linkPath, options->latency});
     if (!runner.open(error)) return fail(error);
     runner.stopOnSignals();
     if (options->exitWithParent) {

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "tests/engine/ScriptedLine.h"
+#include "tests/sim/TestFiles.h"
 #include "z4link/UploadStates.h"
 
 namespace vardeck::testing {
@@ -35,6 +36,14 @@ TEST(WavData, TheTagMustStandInTheFirst256Bytes) {
     std::memcpy(late.data() + 253, "data", 4);
     EXPECT_FALSE(wavDataStart(late));
     EXPECT_EQ(soundSlotPage(SoundSlot::Dtmf), 0x0FE0);
+}
+
+TEST(WavData, AFileThatEndsInsideTheDataHeaderHasNoSamples) {
+    sim::testfiles::TempDir dir("vardeck-wav");
+    sim::testfiles::writeFile(dir.file("cut.wav"), Bytes{'R', 'I', 'F', 'F', 'd', 'a', 't', 'a', 1, 0});
+    const WavCheck check = checkWavFile(dir.file("cut.wav"));
+    ASSERT_TRUE(check.ok);
+    EXPECT_EQ(check.sampleBytes(), 0u);  // not the file size minus a larger data start
 }
 
 class Uploads : public ::testing::Test, protected ScriptedLine {

@@ -3,14 +3,16 @@
 # fails offline or while another package manager holds the lock. Every apt entry point is
 # replaced by a stub that records the call and fails.
 set -u
+# Usage: install_deps_idle.sh PATH-OF-install-deps.sh [ITS OPTIONS...]
 script="${1:?path of install-deps.sh}"
+shift
 stubs=$(mktemp -d)
 trap 'rm -rf "$stubs"' EXIT
 for tool in apt-get apt apt-cache sudo; do
   printf '#!/bin/sh\necho "%s $*" >> "%s/calls"\nexit 1\n' "$tool" "$stubs" > "$stubs/$tool"
   chmod +x "$stubs/$tool"
 done
-PATH="$stubs:$PATH" "$script"
+PATH="$stubs:$PATH" "$script" "$@"
 rc=$?
 if [ -s "$stubs/calls" ]; then
   echo "install-deps.sh called apt although everything is installed:"; cat "$stubs/calls"

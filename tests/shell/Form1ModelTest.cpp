@@ -268,6 +268,9 @@ TEST(Form1Search, TrackerDoesNotFlashAndTheSendTimerFreesThePort) {
     EXPECT_TRUE(rig.channel.IsOpen());
     rig.clock.advance(150);
     EXPECT_FALSE(rig.channel.IsOpen());
+    // With the port freed the send timer has nothing left to do: it rests.
+    rig.clock.advance(150);
+    EXPECT_FALSE(rig.form1().adas.enabled());
 }
 
 TEST(Form1Search, GeofenceCodeIsHandedOverWithoutFlashing) {
@@ -355,29 +358,21 @@ TEST(Form1Search, ModelTextsFollowTheBrand) {
     EXPECT_EQ(quorvex.form1().Label3.caption(), "Quorvex GPRS-CID found");
 }
 
-TEST(Form1Search, SendTimerReopensTheChannelWhenATransferStarts) {
-    struct Transfer : GprsTransfer {
-        void sendStep(Form1Model& f) override {
-            ++steps;
-            f.channel().Write(replyFrame(0, 0, 1, 0).data(), 6);
-        }
-        void validReply(Form1Model&, const uint8_t* reply) override { lastData = reply[3]; }
-        int steps = 0;
-        int lastData = -1;
-    } transfer;
+TEST(Form1Search, AModuleTransferReopensTheChannelTheIdleSearchClosed) {
     SearchRig rig;
-    rig.form1().setGprsTransfer(&transfer);
     rig.startSearch();
     rig.form8().D1Click(4);
     rig.clock.advance(3000 + 150);  // hand-over, then an idle tick closes the port
     ASSERT_FALSE(rig.channel.IsOpen());
-    rig.form1().setState(100);
-    rig.clock.advance(150);
+    rig.channel.writes.clear();
+    rig.form1().BitBtn2Click();
     EXPECT_TRUE(rig.channel.IsOpen());
-    EXPECT_EQ(transfer.steps, 1);
-    rig.channel.deliver(replyFrame(0xAB, 0, 1, 0x3C));
-    EXPECT_EQ(transfer.lastData, 0x3C);
+    EXPECT_TRUE(rig.form1().adas.enabled()) << "the resting send timer runs again for the transfer";
+    ASSERT_EQ(rig.channel.writes.size(), 1u);
+    EXPECT_EQ(rig.channel.writes[0], replyFrame(0, 0, 0, 0));  // read of address 0, at once
+    rig.channel.deliver(replyFrame(0xAB, 0, 0, 0x0E));
     EXPECT_EQ(rig.form1().holdOff(), 3);
+    EXPECT_EQ(rig.channel.writes.back(), replyFrame(0, 0, 1, 0));
 }
 
 }  // namespace

@@ -118,6 +118,13 @@ TEST(SettingsFormat, DamagedTextReadsWhatItCan) {
     EXPECT_TRUE(binary.values("\\").empty());
 }
 
+TEST(SettingsFormat, ValuesReadTheSameBeforeAndAfterARewrite) {
+    // Doubled CRs at line ends: the value is the same whether the file was saved since or not.
+    const SettingsDocument doc = SettingsDocument::parse("[\\a]\r\r\nx=1\r\r\n;\r\r");
+    EXPECT_EQ(doc.get("\\a", "x"), "1");
+    EXPECT_EQ(roundTrip(doc).serialize(), doc.serialize());
+}
+
 TEST(SettingsFormat, OnlySettingsLikeTextMayBeRewritten) {
     EXPECT_TRUE(SettingsDocument::parse("").looksLikeSettings());
     EXPECT_TRUE(SettingsDocument::parse("; only a comment\n\n").looksLikeSettings());

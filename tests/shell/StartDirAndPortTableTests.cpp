@@ -8,6 +8,7 @@
 #include "shell/PortTable.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStoreMemory.h"
+#include "settings/DataFolders.h"
 #include "settings/StartDir.h"
 #include "tests/shell/TempFolder.h"
 
@@ -46,6 +47,44 @@ TEST(StartDir, FilesAreLookedForWhereTheProgramStarted) {
         EXPECT_EQ(startDir(), "/");
         EXPECT_EQ(startDirFile("\\logo.jpg"), "/logo.jpg");
     }
+}
+
+TEST(DataFolders, TheUsersFolderIsCreatedAndBecomesTheWorkingDirectory) {
+    vardeck::testing::TempFolder folder;
+    const std::string data = std::filesystem::canonical(folder.path()).string() + "/data";
+    const char* previous = ::getenv("XDG_DATA_HOME");
+    const std::string saved = previous ? previous : "";
+    ::setenv("XDG_DATA_HOME", data.c_str(), 1);
+    ScopedWorkingDirectory cwd("/");
+    const DataFolderEntry entry = enterDataFolder(userDataFolder());
+    previous ? ::setenv("XDG_DATA_HOME", saved.c_str(), 1) : ::unsetenv("XDG_DATA_HOME");
+
+    EXPECT_EQ(entry.folder, data + "/vardeck");
+    EXPECT_TRUE(entry.entered);
+    EXPECT_EQ(entry.problem, "");
+    EXPECT_EQ(std::filesystem::current_path(), data + "/vardeck");
+}
+
+TEST(DataFolders, AFolderThatCannotBeMadeIsReportedAndTheWorkingDirectoryStays) {
+    vardeck::testing::TempFolder folder;
+    vardeck::testing::writeWholeFile(folder.file("file"), "x");
+    ScopedWorkingDirectory cwd("/");
+    const DataFolderEntry entry = enterDataFolder(folder.file("file") + "/vardeck");
+    EXPECT_FALSE(entry.entered);
+    EXPECT_EQ(entry.problem.rfind(folder.file("file") + "/vardeck: ", 0), 0u) << entry.problem;
+    EXPECT_EQ(std::filesystem::current_path(), "/");
+    EXPECT_NE(enterDataFolder("").problem, "");  // no home folder to put it in
+}
+
+TEST(DataFolders, ReadOnlyFilesFallBackToTheInstalledDefaults) {
+    vardeck::testing::TempFolder start, defaults;
+    vardeck::testing::writeWholeFile(defaults.file("contact.txt"), "default");
+    EXPECT_EQ(withInstalledDefault(start.file("contact.txt"), defaults.path()), defaults.file("contact.txt"));
+    EXPECT_EQ(withInstalledDefault(start.file("logo.jpg"), defaults.path()), start.file("logo.jpg"));
+    EXPECT_EQ(withInstalledDefault(start.file("contact.txt"), ""), start.file("contact.txt"));
+    // The user's own file wins.
+    vardeck::testing::writeWholeFile(start.file("contact.txt"), "own");
+    EXPECT_EQ(withInstalledDefault(start.file("contact.txt"), defaults.path()), start.file("contact.txt"));
 }
 
 TEST(PortTable, TableEntriesOverrideTheDefaultDevice) {

@@ -71,6 +71,62 @@ TEST(SimEndpoint, PacedRepliesTakeTenBitsAByteAndKeepOrder) {
     EXPECT_EQ(endpoint.bytesInFlight(), 1u);
 }
 
+TEST(SimEndpoint, PacedInputTakesEachByteAtItsWireTimeAndTheAdapterHoldsReplies) {
+    auto model = makeDeviceModel(71);
+    SimEndpoint endpoint(*model);
+    const SimTime byte = SimEndpoint::byteTimeAt(9600);
+    endpoint.setByteTime(byte);
+    endpoint.setPacedInput(true);
+    endpoint.setAdapterLatency(16ms);
+    endpoint.receive(Bytes(kIdentify.begin(), kIdentify.end()), SimTime{0});
+    EXPECT_TRUE(model->frameLog().empty()) << "the frame is still on the line";
+    EXPECT_EQ(endpoint.nextEvent(), byte);
+    endpoint.advanceTo(6 * byte - 1us);
+    EXPECT_TRUE(model->frameLog().empty());
+    endpoint.advanceTo(6 * byte);
+    ASSERT_EQ(model->frameLog().size(), 1u);
+    EXPECT_EQ(model->frameLog()[0].at, 6 * byte);
+    // The reply's first byte reaches the adapter at 7 byte times; its timer fires
+    // 16 ms later and lets through all six bytes, which have arrived by then.
+    EXPECT_EQ(endpoint.nextEvent(), 7 * byte + 16ms);
+    EXPECT_TRUE(endpoint.takeDue(7 * byte + 16ms - 1us).empty());
+    EXPECT_EQ(endpoint.takeDue(7 * byte + 16ms), idReply(71));
+}
+
+TEST(SimEndpoint, PacingAndAdapterLatencyChangeNoByteThatArrives) {
+    // The same requests with the same fault seed, once at once and once over a
+    // paced line behind a slow adapter: the program gets the same bytes.
+    auto run = [](bool slowLine) {
+        auto model = makeDeviceModel(71);
+        FaultInjector faults(FaultSettings{0.2, 0.2, 0.2, SimTime{0}, 11});
+        SimEndpoint endpoint(*model, &faults);
+        if (slowLine) {
+            endpoint.setByteTime(SimEndpoint::byteTimeAt(9600));
+            endpoint.setPacedInput(true);
+            endpoint.setAdapterLatency(16ms);
+        }
+        Bytes got;
+        SimTime now{0};
+        auto take = [&](SimTime until) {
+            endpoint.advanceTo(until);
+            const Bytes due = endpoint.takeDue(until);
+            got.insert(got.end(), due.begin(), due.end());
+        };
+        for (int n = 0; n < 40; ++n) {
+            // Byte reads, and now and then a 256-byte block read.
+            const Frame read = makeFrame(0x00, n % 10 == 0 ? 0xF7 : 0x00, static_cast<uint8_t>(n), 0x00);
+            endpoint.receive(Bytes(read.begin(), read.end()), now);
+            now += 50ms;
+            take(now);
+        }
+        take(now + 5s);
+        return got;
+    };
+    const Bytes atOnce = run(false);
+    EXPECT_GT(atOnce.size(), 500u);
+    EXPECT_EQ(run(true), atOnce);
+}
+
 TEST(LoopbackChannel, WriteThenDeliverGivesTheReplyThroughOnRxChar) {
     Rig rig(71);
     rig.channel.Open();

@@ -11,7 +11,7 @@ TEST(SimOptions, TakesTheFullCommandLine) {
     std::string error;
     auto o = parseSimOptions({"--device", "71", "--firmware", "38", "--memory", "m.bin", "--link", "/tmp/l",
                               "--pace", "--drop", "0.25", "--corrupt", "1", "--noise", "0", "--delay-ms", "40",
-                              "--seed", "7", "--verbose"},
+                              "--seed", "7", "--verbose", "--latency-ms", "16"},
                              error);
     ASSERT_TRUE(o) << error;
     EXPECT_EQ(o->device, 71);
@@ -23,6 +23,7 @@ TEST(SimOptions, TakesTheFullCommandLine) {
     EXPECT_DOUBLE_EQ(o->faults.drop, 0.25);
     EXPECT_DOUBLE_EQ(o->faults.corrupt, 1.0);
     EXPECT_EQ(o->faults.delay, SimTime{40ms});
+    EXPECT_EQ(o->latency, SimTime{16ms});
     EXPECT_EQ(o->faults.seed, 7u);
     EXPECT_TRUE(o->seedGiven);
 }
@@ -37,6 +38,7 @@ TEST(SimOptions, RefusesMistakesWithAReason) {
         {"--device", "70", "--noise", "nan"},
         {"--device", "70", "--firmware", "256"},
         {"--device", "70", "--delay-ms", "-1"},
+        {"--device", "70", "--latency-ms", "1001"},
         {"--device", "70", "--memory", ""},
         {"--device", "70", "--speed", "9600"},   // unknown option
         {"--device", "71", "--status", "0100A"},  // odd digit count

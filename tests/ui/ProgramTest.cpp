@@ -183,6 +183,22 @@ TEST(Program, CommandLine) {
     EXPECT_EQ(error, "--port needs a device");
     EXPECT_FALSE(ui::parseCommandLine({"vardeck", "--baud", "4800"}, error));
     EXPECT_EQ(error, "unknown argument: --baud");
+    EXPECT_TRUE(ui::parseCommandLine({"vardeck", "--user-data"}, error)->userData);
+    EXPECT_TRUE(ui::parseCommandLine({"vardeck", "--version"}, error)->version);
+}
+
+TEST(Program, AnUnusableDataFolderIsSaidOnceAtStartInTheInterfaceLanguage) {
+    ProgramRig rig(5.0);
+    rig.settings.set("Language", "1");
+    rig.settings.set("comport", "/nonexistent/port");
+    rig.dataFolderProblem = "/home/x/.local/share/vardeck: Permission denied";
+    rig.start();
+    ASSERT_TRUE(waitUntil([&] { return !rig.dialogs.messages.empty(); }, 5s));
+    QCoreApplication::processEvents();
+    ASSERT_EQ(rig.dialogs.messages.size(), 1u);
+    EXPECT_EQ(rig.dialogs.messages[0],
+              "The user data folder cannot be used: your profile and your other files cannot be saved there.\n\n"
+              "/home/x/.local/share/vardeck: Permission denied");
 }
 
 TEST(Program, PermissionDeniedOnThePortIsExplainedOnce) {

@@ -112,6 +112,7 @@ public:
         options.dialogs = &dialogs;
         options.timeScale = timeScale_;
         options.port = port;
+        options.dataFolderProblem = dataFolderProblem;
         options.listSerialDevices = [] { return std::vector<SerialDeviceEntry>{}; };
         app = std::make_unique<ui::VardeckApp>(options);
         return *app;
@@ -125,6 +126,7 @@ public:
     TempSettings settings;
     RecordingDialogs dialogs;
     std::string port;
+    std::string dataFolderProblem;
     std::unique_ptr<ui::VardeckApp> app;
 
 private:

@@ -18,6 +18,7 @@ TEST(Json, ReadsWhatItWritesWithOrderAndExactIntegers) {
     doc.set("z", 1);
     doc.set("a", JsonValue(JsonValue::Array{true, JsonValue(), "Árvíz \"tűrő\"\n\x01", std::int64_t{-9007199254740993}}));
     doc.set("r", 0.5);
+    doc.set("w", -0.0);
     const std::string text = writeJson(doc);
     std::string error;
     auto back = parseJson(text, error);
@@ -25,6 +26,7 @@ TEST(Json, ReadsWhatItWritesWithOrderAndExactIntegers) {
     EXPECT_EQ(writeJson(*back), text);
     EXPECT_EQ(back->asObject()[0].first, "z");
     EXPECT_EQ(back->find("a")->asArray()[3].asInteger(), -9007199254740993);
+    EXPECT_EQ(back->find("w")->type(), JsonValue::Type::Real);  // not the integer 0
     EXPECT_EQ(back->find("a")->asArray()[2].asString(), "Árvíz \"tűrő\"\n\x01");
     EXPECT_NE(text.find("\\u0001"), std::string::npos);
 }

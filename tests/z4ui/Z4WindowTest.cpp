@@ -144,6 +144,28 @@ TEST_F(Z4Window, ReadingAModuleOverAPseudoTerminalFillsTheWidgets) {
     EXPECT_EQ(statusPanel(0).toStdString(), simulator_.slavePath());
 }
 
+// With nothing running the tick only keeps the clock label going: once a second while
+// the window is shown, not at all while it is hidden. A button that starts an operation
+// brings the engine's pace back at once.
+TEST_F(Z4Window, TheTickRestsWhileNothingRuns) {
+    attachSimulator({"--device", "71", "--firmware", "43"});
+    open(71);
+    ASSERT_TRUE(waitUntil([&] { return statusPanel(2) == "Sw: 4.3"; }, 30s));
+    constexpr int kEnginePace = z4screen::Z4Configurator::kTickPeriodMs;
+    ASSERT_TRUE(waitUntil([&] { return window_->tickIntervalMs() > kEnginePace; }, 10s))
+        << "the port closes a few ticks after the version query";
+    EXPECT_LE(window_->tickIntervalMs(), 1000 + kEnginePace);
+
+    window_->hide();
+    EXPECT_TRUE(waitUntil([&] { return window_->tickIntervalMs() == -1; }, 3s));
+    window_->show();
+    EXPECT_TRUE(waitUntil([&] { return window_->tickIntervalMs() > kEnginePace; }, 10s));
+
+    widget<QPushButton>("BitBtn2")->click();
+    EXPECT_EQ(window_->tickIntervalMs(), kEnginePace);
+    EXPECT_TRUE(waitUntil([&] { return statusPanel(3) == "Összes adat kiolvasása sikeres!"; }, 60s));
+}
+
 // A phone field hands the model its blanks: a blank first position is an empty number,
 // and a blank inside the number ends it, both in the model and in the image written.
 TEST_F(Z4Window, PhoneFieldsKeepTheirBlanks) {

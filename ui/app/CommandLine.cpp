@@ -8,6 +8,10 @@ std::optional<CommandLine> parseCommandLine(const QStringList& arguments, std::s
         const QString& arg = arguments[i];
         if (arg == "--help" || arg == "-h") {
             line.help = true;
+        } else if (arg == "--version") {
+            line.version = true;
+        } else if (arg == "--user-data") {
+            line.userData = true;
         } else if (arg == "--port") {
             if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
                 error = "--port needs a device";

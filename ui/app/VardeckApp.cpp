@@ -9,8 +9,8 @@
 #include "settings/StartDir.h"
 #include "ui/QtDialogs.h"
 #include "ui/ScreenSync.h"
-#include "ui/app/DeviceScreenEntry.h"
 #include "ui/app/PortOverrideStore.h"
+#include "ui/devices/TrackerEntry.h"
 #include "ui/views/ComprtView.h"
 #include "ui/views/Form10View.h"
 #include "ui/views/Form1View.h"
@@ -31,6 +31,13 @@ static void initViewResources() {
 }
 
 namespace vardeck::ui {
+namespace {
+constexpr const char* kPortPermissionAdvice =
+    "Nincs jogosultság a soros port használatához. Adja hozzá a felhasználót a dialout csoporthoz "
+    "(sudo usermod -aG dialout $USER), majd jelentkezzen be újra.";
+constexpr const char* kDataFolderProblem =
+    "A felhasználói adatmappa nem használható: a saját profil és a többi saját fájl nem menthető oda.";
+}  // namespace
 
 VardeckApp::VardeckApp(Options options) : options_(std::move(options)) {
     initViewResources();
@@ -73,9 +80,12 @@ void VardeckApp::createViews() {
         sync_->handle([this, text] { screens_->form1.Label3.setCaption(text); });
     };
     configurator_ = createZ4Configurator(configuratorOptions);
-    form5_ = std::make_unique<DeviceScreenEntry>("Form5", "GPRS to ContacdID konverter");
-    form7_ = std::make_unique<DeviceScreenEntry>("Form7", "Z_GPS_MARLOW");
-    traxomain_ = std::make_unique<DeviceScreenEntry>("traxomain", "Z_GPS_TRAXO");
+    form5_ = std::make_unique<ConverterEntry>(*sync_, *dialogs_, [this] { return screens_->form1.channelMarkedOpen(); },
+                                              brandCode());
+    form7_ = std::make_unique<GeofenceEntry>(*sync_, *dialogs_, [this] { return screens_->form1.channelMarkedOpen(); },
+                                             brandCode());
+    traxomain_ = std::make_unique<TrackerEntry>(*dispatcher_, *sync_, *dialogs_, brandCode(),
+                                                [this] { return screens_->form1.channelMarkedOpen(); });
     form8View_ = std::make_unique<Form8View>(screens_->form8, *sync_);
     form10View_ = std::make_unique<Form10View>(screens_->form10, *sync_);
     comprtView_ = std::make_unique<ComprtView>(screens_->comprt, *sync_);
@@ -117,6 +127,7 @@ void VardeckApp::start() {
     sync_->addTimers(screens_->form8.timers());
     sync_->addTimers(screens_->comprt.timers());
     sync_->sync();
+    if (!options_.dataFolderProblem.empty()) showInLanguage(kDataFolderProblem, options_.dataFolderProblem);
 }
 
 bool VardeckApp::eventFilter(QObject* watched, QEvent* event) {
@@ -131,21 +142,20 @@ bool VardeckApp::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-namespace {
-constexpr const char* kPortPermissionAdvice =
-    "Nincs jogosultság a soros port használatához. Adja hozzá a felhasználót a dialout csoporthoz "
-    "(sudo usermod -aG dialout $USER), majd jelentkezzen be újra.";
-}  // namespace
-
 void VardeckApp::reportOpenError(int error, const std::string& portName) {
     // Without the right to use serial devices the search would run on silently for
     // ever: say once what is wrong and how to put it right.
     if ((error != EACCES && error != EPERM) || openErrorShown_) return;
     openErrorShown_ = true;
-    // The advice in the interface language, then the system's details.
+    showInLanguage(kPortPermissionAdvice, describeOpenError(error, portName));
+}
+
+// A message in the interface language, then the system's details, once the event
+// loop runs.
+void VardeckApp::showInLanguage(const char* hungarianText, const std::string& details) {
     i18n::MessageCatalogue messages;
     messages.apply(i18n::languageFromSetting(ReadSetting(brandInfo(brandCode()).brandKey, "Language")));
-    const std::string text = messages.text(kPortPermissionAdvice) + "\n\n" + describeOpenError(error, portName);
+    const std::string text = messages.text(hungarianText) + "\n\n" + details;
     QTimer::singleShot(0, this, [this, text] { sync_->handle([this, &text] { dialogs_->showMessage(text); }); });
 }
 
@@ -194,20 +204,19 @@ void VardeckApp::hideZ4OptionalPages() { configurator_->hideOptionalPages(); }
 
 void VardeckApp::openZ4Configurator(const Z4Handover& handover) { configurator_->handOver(handover); }
 
-void VardeckApp::openForm5(int protocolState, const std::string& label3) {
-    form5_->setProtocolState(protocolState);
-    form5_->setLabel3(label3);
-    form5_->show();
+void VardeckApp::openForm5(int, const std::string& label3) {
+    // The converter's screen always starts with its version question (state 1).
+    form5_->handOver(label3);
 }
 
-void VardeckApp::openForm7(int protocolState) {
-    form7_->setProtocolState(protocolState);
-    form7_->show();
+void VardeckApp::openForm7(int) {
+    // The geofence unit's screen always starts with its version question (state 1).
+    form7_->handOver();
 }
 
-void VardeckApp::openTraxomain(int protocolState) {
-    traxomain_->setProtocolState(protocolState);
-    traxomain_->show();
+void VardeckApp::openTraxomain(int) {
+    // The search hands the tracker over idle (state 0).
+    traxomain_->handOver();
 }
 
 void VardeckApp::showForm1AsGprs() {

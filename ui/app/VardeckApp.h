@@ -3,6 +3,9 @@
 #include "shell/SearchHost.h"
 #include "shell/SearchScreens.h"
 #include "settings/SettingsStore.h"
+#include "ui/devices/ConverterEntry.h"
+#include "ui/devices/GeofenceEntry.h"
+#include "ui/devices/TrackerEntry.h"
 
 #include <QObject>
 
@@ -14,7 +17,6 @@
 namespace vardeck::ui {
 
 class ComprtView;
-class DeviceScreenEntry;
 class Form10View;
 class Form1View;
 class Form8View;
@@ -45,6 +47,9 @@ public:
         Dialogs* dialogs = nullptr;
         // The USB serial devices of the port view; empty gives the system's.
         std::function<std::vector<SerialDeviceEntry>()> listSerialDevices;
+        // Why the user's data folder could not be made the usable start directory
+        // ("FOLDER: reason"); when set, start() says so once, in the interface language.
+        std::string dataFolderProblem;
     };
 
     explicit VardeckApp(Options options);
@@ -62,9 +67,9 @@ public:
     Form8View& form8View() { return *form8View_; }
     Form10View& form10View() { return *form10View_; }
     ComprtView& comprtView() { return *comprtView_; }
-    DeviceScreenEntry& form5() { return *form5_; }
-    DeviceScreenEntry& form7() { return *form7_; }
-    DeviceScreenEntry& traxomain() { return *traxomain_; }
+    ConverterEntry& form5() { return *form5_; }
+    GeofenceEntry& form7() { return *form7_; }
+    TrackerEntry& traxomain() { return *traxomain_; }
     Z4ConfiguratorEntry& configurator() { return *configurator_; }
     TAsynComm32& searchChannel() { return *searchChannel_; }
     ScreenSync& sync() { return *sync_; }
@@ -96,6 +101,7 @@ private:
     void createViews();
     void connectWindows();
     void reportOpenError(int error, const std::string& portName);
+    void showInLanguage(const char* hungarianText, const std::string& details);
     QList<QWidget*> windows() const;
 
     Options options_;
@@ -109,7 +115,9 @@ private:
     std::unique_ptr<SearchScreens> screens_;
     std::unique_ptr<Form1View> form1View_;
     std::unique_ptr<Z4ConfiguratorEntry> configurator_;
-    std::unique_ptr<DeviceScreenEntry> form5_, form7_, traxomain_;
+    std::unique_ptr<ConverterEntry> form5_;
+    std::unique_ptr<TrackerEntry> traxomain_;
+    std::unique_ptr<GeofenceEntry> form7_;
     std::unique_ptr<Form8View> form8View_;
     std::unique_ptr<Form10View> form10View_;
     std::unique_ptr<ComprtView> comprtView_;

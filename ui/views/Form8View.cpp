@@ -32,6 +32,20 @@ QPushButton* button(QWidget* parent, const char* name) {
     return b;
 }
 
+// A status panel whose text changes with every probe (the device code and the frame
+// counters). Its size follows its design width, not its text, so that a new count
+// repaints the panel alone instead of laying the whole bar out again (ten times a
+// second while the search runs); the short texts it shows fit that width.
+class CounterPanel : public QLabel {
+public:
+    using QLabel::QLabel;
+    QSize sizeHint() const override {
+        const QMargins m = contentsMargins();
+        return {minimumWidth(), fontMetrics().height() + m.top() + m.bottom() + 2 * margin()};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
+
 // The picture of a model panel when the brand gives it none.
 constexpr const char* kModulePicture = "ui/pictures/module";
 constexpr int kDesignWidth = 640;
@@ -125,7 +139,7 @@ void Form8View::build() {
     // Panel 0 names the port, which may be a long device path.
     const int widths[] = {160, 80, 80, 80, 80};
     for (int width : widths) {
-        auto* panel = new QLabel(status);
+        auto* panel = width == widths[0] ? new QLabel(status) : new CounterPanel(status);
         panel->setMinimumWidth(width);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         status->addWidget(panel, width == widths[0] ? 3 : 1);

@@ -3,6 +3,7 @@
 #include "brand/JpegLogo.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -10,13 +11,18 @@
 namespace vardeck::ui {
 namespace {
 
+// Drawn at the screen's pixel density (2 on a high-density screen), so that the
+// drawing stays sharp there; its size in layout units stays the drawing's own.
 QPixmap renderSvg(const QString& resource) {
     QSvgRenderer renderer(resource);
     if (!renderer.isValid()) return {};
-    QPixmap pixmap(renderer.defaultSize());
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    const QSize size = renderer.defaultSize();
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    renderer.render(&painter);
+    renderer.render(&painter, QRectF(QPointF(0, 0), size));
     return pixmap;
 }
 

@@ -20,6 +20,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <chrono>
 #include <map>
 #include <set>
 
@@ -38,6 +39,8 @@ namespace {
 
 // During a transfer every reply changes the gauge; the window is redrawn at this pace.
 constexpr int kBusyRefreshMs = 150;
+// The resting tick comes this long after the PC clock's second has changed.
+constexpr int kPastSecondMs = 2;
 // The window's size before the first activation scales it.
 constexpr int kDesignWidth = 1180;
 constexpr int kDesignHeight = 740;
@@ -91,8 +94,8 @@ Z4ConfiguratorWindow::Z4ConfiguratorWindow(z4screen::Z4Configurator& model, QWid
     menuViews_ = std::make_unique<MenuViewWindows>(model_);
     model_.openView = [this](z4screen::MenuView view) { menuViews_->open(view, this); };
     model_.closeView = [this](z4screen::MenuView view) { menuViews_->close(view); };
+    menuViews_->afterRefresh = [this] { scheduleTick(); };
     connect(&ticker_, &QTimer::timeout, this, &Z4ConfiguratorWindow::tick);
-    ticker_.start(z4screen::Z4Configurator::kTickPeriodMs);
     // Coming back from another program is no activation of this one's window.
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state != Qt::ApplicationActive) return;
@@ -298,9 +301,30 @@ void Z4ConfiguratorWindow::bind() {
 
 void Z4ConfiguratorWindow::tick() {
     model_.tick();
-    if (model_.revision() == shownRevision_) return;
     const bool busy = model_.engine().vars().state != 0;
-    if (!busy || sinceRefresh_.elapsed() >= kBusyRefreshMs) refresh();
+    if (model_.revision() != shownRevision_ && (!busy || sinceRefresh_.elapsed() >= kBusyRefreshMs)) refresh();
+    scheduleTick();
+}
+
+// The tick runs at the engine's pace while the model has work for it. With nothing
+// to do it only keeps the clock label going: once a second, just after the PC
+// clock's second has changed, and not at all while the window is hidden (showing
+// it ticks at once). Every event that may start an operation ends here: a tick, a
+// refresh after the user's input, and the refresh of a menu view after its own.
+void Z4ConfiguratorWindow::scheduleTick() {
+    if (model_.tickNeeded()) {
+        // A tick already running at the engine's pace keeps its phase.
+        if (ticker_.isActive() && ticker_.interval() == z4screen::Z4Configurator::kTickPeriodMs) return;
+        ticker_.setTimerType(Qt::CoarseTimer);
+        ticker_.start(z4screen::Z4Configurator::kTickPeriodMs);
+    } else if (!isVisible()) {
+        ticker_.stop();
+    } else {
+        const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
+        const auto intoSecond = std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch) % 1000;
+        ticker_.setTimerType(Qt::PreciseTimer);
+        ticker_.start(static_cast<int>(1000 - intoSecond.count()) + kPastSecondMs);
+    }
 }
 
 void Z4ConfiguratorWindow::userChanged(const std::string& control, bool menu) {
@@ -341,6 +365,8 @@ void Z4ConfiguratorWindow::activated() {
 
 void Z4ConfiguratorWindow::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
+    // The clock label has rested while the window was hidden.
+    ticker_.start(0);
     if (!e->spontaneous()) scheduleActivation();
     if (!watchingWindow_ && windowHandle()) {
         windowHandle()->installEventFilter(this);
@@ -383,6 +409,7 @@ void Z4ConfiguratorWindow::refresh() {
     syncingTabs_ = false;
     shownRevision_ = model_.revision();
     sinceRefresh_.restart();
+    scheduleTick();
     // A page the firmware or the brand has just hidden was left by the tab widget.
     QWidget* current = tabs_->currentWidget();
     if (current && current->objectName().toStdString() != model_.activePage()) {
@@ -396,8 +423,13 @@ void Z4ConfiguratorWindow::refresh() {
 
 // Setting the caption of a hidden tab, as a refresh does, leaves Qt 6.4's tab bar
 // scrolled wrongly (only the first tabs show, pushed to the right). Showing and hiding
-// the hidden tabs once more lays the bar out afresh.
+// the hidden tabs once more lays the bar out afresh. That relayout (and the repaint
+// it causes) is done only when a caption or a tab's visibility has changed.
 void Z4ConfiguratorWindow::repairTabBar() {
+    QStringList tabs;
+    for (int i = 0; i < tabs_->count(); ++i) tabs << (tabs_->isTabVisible(i) ? "+" : "-") + tabs_->tabText(i);
+    if (tabs == repairedTabs_) return;
+    repairedTabs_ = tabs;
     for (int i = 0; i < tabs_->count(); ++i) {
         if (tabs_->isTabVisible(i)) continue;
         tabs_->setTabVisible(i, true);

@@ -1,6 +1,7 @@
 #pragma once
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QStringList>
 #include <QTimer>
 
 #include <memory>
@@ -26,7 +27,8 @@ class MenuViewWindows;
 // The Z-4 configurator's window ("Z4Form1"): menu bar, the device picture and company
 // label, the tab pages of the editor, the customer panel, the transfer buttons with
 // the gauge, the clock and the status bar. Every widget is named after the control it
-// shows and kept in step with the screen model by binders; one timer ticks the model.
+// shows and kept in step with the screen model by binders; one timer ticks the model
+// while it has work, and only for the clock (or not at all when hidden) while idle.
 //
 // Closing: the close box and "Kilépés" ask the model first (the question while an
 // operation runs); only an accepted close reaches the window as a close event.
@@ -47,6 +49,8 @@ public:
     z4screen::Z4Configurator& model() { return model_; }
     // The window of a view of the menu bar (hidden until the menu opens it).
     MenuViewWindow* menuView(z4screen::MenuView view) const;
+    // The interval of the model's tick as it now runs; -1 while it rests (for tests).
+    int tickIntervalMs() const { return ticker_.isActive() ? ticker_.interval() : -1; }
 
 protected:
     bool event(QEvent* event) override;
@@ -66,6 +70,7 @@ private:
     void bind();
 
     void tick();
+    void scheduleTick();
     void userChanged(const std::string& control, bool menu);
     void tabChanged(int index);
     void scheduleActivation();
@@ -82,6 +87,7 @@ private:
     std::vector<std::pair<std::string, QProgressBar*>> gauges_;
     DevicePicture* picture_ = nullptr;
     QTimer ticker_;
+    QStringList repairedTabs_;  // the tabs' captions and visibility at the last repair
     QElapsedTimer sinceRefresh_;
     unsigned shownRevision_ = 0;
     bool syncingTabs_ = false;

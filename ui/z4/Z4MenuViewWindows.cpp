@@ -148,6 +148,7 @@ void MenuViewWindow::bind(std::map<std::string, std::function<void()>> actions) 
 
 void MenuViewWindow::refresh() {
     if (binder_) binder_->refresh();
+    if (afterRefresh) afterRefresh();
 }
 
 void MenuViewWindow::placeOver(QWidget* over) {
@@ -184,6 +185,11 @@ MenuViewWindows::MenuViewWindows(z4screen::Z4Configurator& model) {
     windows_[MenuView::SmsCentre] = smsCentreWindow(model);
     windows_[MenuView::Balance] = balanceWindow(model);
     windows_[MenuView::Firmware] = firmwareWindow(model);
+    for (auto& [view, window] : windows_) {
+        window->afterRefresh = [this] {
+            if (afterRefresh) afterRefresh();
+        };
+    }
 }
 
 MenuViewWindows::~MenuViewWindows() = default;

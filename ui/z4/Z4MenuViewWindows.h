@@ -26,8 +26,9 @@ public:
     MenuViewWindow(const char* name, controls::ControlRegistry& registry);
     ~MenuViewWindow() override;
 
-    // Model to widgets.
+    // Model to widgets, then afterRefresh.
     virtual void refresh();
+    std::function<void()> afterRefresh;
     // Sizes and places the window as it opens (after its refresh): centred over `over`.
     virtual void placeOver(QWidget* over);
     // Closes the window because the program decided so, not the user: the view's
@@ -58,6 +59,9 @@ public:
     void close(z4screen::MenuView view);
     // Brings the views that are open up to date (after a change of the configurator).
     void refreshShown();
+    // Runs after every refresh of a view: a view's button, timer or closing may have
+    // started or ended an operation of the configurator.
+    std::function<void()> afterRefresh;
 
 private:
     std::map<z4screen::MenuView, std::unique_ptr<MenuViewWindow>> windows_;
