@@ -37,11 +37,10 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$werror" >/dev/n
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs" || status=1
 
-# The threads of the serial channel, alone and under the transfer engine, once more
-# under ThreadSanitizer.
+# The threads of the serial channel once more under ThreadSanitizer.
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVARDECK_TSAN=ON -DVARDECK_BUILD_UI=OFF "$werror" >/dev/null
-cmake --build build-tsan -j "$jobs" --target serial_tests engine_pty_tests vardeck-sim
+cmake --build build-tsan -j "$jobs" --target serial_tests vardeck-sim
 TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
-  ctest --test-dir build-tsan --output-on-failure -L '^(serial|engine-pty)$' || status=1
+  ctest --test-dir build-tsan --output-on-failure -L serial || status=1
 
 exit $status

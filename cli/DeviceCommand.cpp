@@ -73,7 +73,11 @@ public:
         screen = devices::makeDeviceScreen(type, channel_, env);
         pump_.add(screen->timers());
     }
-    ~DeviceRun() { channel_.Close(); }
+    // The screen goes first: it may close the channel it opened, which must still exist.
+    ~DeviceRun() {
+        screen.reset();
+        channel_.Close();
+    }
 
     bool runUntil(const std::function<bool()>& done, std::chrono::seconds limit) {
         return loop_.runUntil(done, limit);
