@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test. Exits non-zero on any failure.
 #
-#   ./test.sh             the build in build/ and every test, then the serial channel's and
-#                         the engine's pseudo-terminal tests once more under ThreadSanitizer
-#                         (build-tsan/)
+#   ./test.sh             the build in build/ and every test, then the serial channel's
+#                         tests once more under ThreadSanitizer (build-tsan/)
 #   ./test.sh --sanitize  every test once more, built with AddressSanitizer and
-#                         UndefinedBehaviorSanitizer (build-asan/); CI runs it after ./test.sh
+#                         UndefinedBehaviorSanitizer (build-asan/)
 #
 # VARDECK_WERROR=ON in the environment turns every compiler warning into an error.
 set -euo pipefail
