@@ -37,16 +37,16 @@ void ScreenSync::handle(const std::function<void()>& event) {
     refreshViews(true);
 }
 
+bool ScreenSync::View::shown() const { return binder && binder->root() && binder->root()->isVisible(); }
+
 void ScreenSync::handleRoutine(const std::function<void()>& event) {
     std::vector<bool> shownBefore;
-    for (const View& view : views_) shownBefore.push_back(view.binder && view.binder->root() && view.binder->root()->isVisible());
+    for (const View& view : views_) shownBefore.push_back(view.shown());
     event();
     // An event that showed or hid a window (a hand-over) is no routine one.
     bool windowsChanged = false;
     for (std::size_t i = 0; i < views_.size() && i < shownBefore.size(); ++i) {
-        const View& view = views_[i];
-        const bool shown = view.binder && view.binder->root() && view.binder->root()->isVisible();
-        windowsChanged = windowsChanged || shown != shownBefore[i];
+        windowsChanged = windowsChanged || views_[i].shown() != shownBefore[i];
     }
     refreshViews(windowsChanged);
 }
@@ -56,8 +56,7 @@ void ScreenSync::sync() { refreshViews(false); }
 void ScreenSync::refreshViews(bool hiddenToo) {
     for (View& view : views_) {
         if (!view.binder) continue;
-        const QWidget* root = view.binder->root();
-        if (hiddenToo || !root || root->isVisible()) {
+        if (hiddenToo || !view.binder->root() || view.shown()) {
             view.binder->refresh();
             view.stale = false;
         } else {

@@ -60,6 +60,7 @@ private:
     struct View {
         QPointer<ControlBinder> binder;
         bool stale = false;  // the model changed while the view was hidden
+        bool shown() const;
     };
     void syncTimer(DrivenTimer& driven);
     void refreshViews(bool hiddenToo);

@@ -65,6 +65,11 @@ const std::vector<Scenario>& scenarios() {
              auto* model = configuratorOf(w);
              return model && !model->tickNeeded();
          }},
+        // The other devices' screens, by the window the search hands each one to.
+        {"gprs_module", {"--device", "30"}, "Form1", {}},
+        {"converter", {"--device", "50"}, "Form5", {}},
+        {"tracker", {"--device", "60"}, "traxomain", {}},
+        {"geofence", {"--device", "61"}, "Form7", {}},
     };
     return all;
 }

@@ -104,7 +104,16 @@ protected:
         ASSERT_EQ(session.queryVersion(kTransferDeadline), Outcome::Done);
         const Bytes edited = pattern(0x17);
         std::copy(edited.begin(), edited.end(), session.image().begin());
+        session.resetByteCounts();
         ASSERT_EQ(session.writeAll(kTransferDeadline), Outcome::Done) << session.status();
+        if (faults_.empty()) {
+            // The line lay idle by rule: before the first command, after each position a
+            // byte-wise write skips, or before the clock setting that ends a block write.
+            const TransferSession::LineWaits& waits = session.lineWaits();
+            EXPECT_GT(waits.start.count(), 0);
+            EXPECT_EQ(waits.skipped.count() > 0, m.byteWiseWrite);
+            EXPECT_EQ(waits.clock.count() > 0, !m.byteWiseWrite);
+        }
         EXPECT_EQ(session.status(),
                   m.byteWiseWrite ? "Adatküldés sikeres!" : "Óra szinkronozása a PC órájával sikeres");
 

@@ -10,6 +10,7 @@
 
 #include "tests/shell/TempFolder.h"
 #include "ui/ControlBinder.h"
+#include "ui/ScreenSync.h"
 #include "ui/widgets/LampWidget.h"
 #include "ui/widgets/ModelPanel.h"
 #include "ui/widgets/PictureSource.h"
@@ -74,6 +75,41 @@ TEST(Binder, ShowsPanelsLampsGaugesMenuItemsAndTheWindow) {
     flag.setVisible(false);
     binder.refresh();
     EXPECT_FALSE(picture->isVisible());
+}
+
+// Timers and line events refresh only the shown views; a hidden view catches up when it
+// is shown, after a user's action, or after a routine event that shows or hides a window.
+TEST(ScreenSync, RoutineEventsRefreshTheShownViewsOnly) {
+    ControlRegistry shownControls, hiddenControls;
+    auto& a = shownControls.add<Label>("A", "1");
+    auto& b = hiddenControls.add<Label>("B", "1");
+    QWidget shown, hidden;
+    auto* labelA = new QLabel(&shown);
+    labelA->setObjectName("A");
+    auto* labelB = new QLabel(&hidden);
+    labelB->setObjectName("B");
+    ui::ControlBinder binderA(shownControls, &shown, {});
+    ui::ControlBinder binderB(hiddenControls, &hidden, {});
+    ui::ScreenSync sync;
+    sync.addBinder(binderA);
+    sync.addBinder(binderB);
+    shown.show();
+
+    a.setCaption("2");
+    b.setCaption("2");
+    sync.handleRoutine([] {});
+    EXPECT_EQ(labelA->text(), "2");
+    EXPECT_EQ(labelB->text(), "1");
+    hidden.show();
+    EXPECT_EQ(labelB->text(), "2") << "shown brought up to date";
+    hidden.hide();
+
+    b.setCaption("3");
+    sync.handle([] {});
+    EXPECT_EQ(labelB->text(), "3");
+    b.setCaption("4");
+    sync.handleRoutine([&] { shown.hide(); });
+    EXPECT_EQ(labelB->text(), "4");
 }
 
 TEST(Binder, MovesHandPlacedWidgetsAsTheScreenPlacesThem) {
