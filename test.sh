@@ -22,7 +22,7 @@ export QT_QPA_PLATFORM=offscreen
 status=0
 
 if [ "${1:-}" = --sanitize ]; then
-  cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVARDECK_ASAN=ON "$werror" >/dev/null
+  cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVARDECK_ASAN=ON -DVARDECK_BUILD_UI=ON "$werror" >/dev/null
   cmake --build build-asan -j "$jobs"
   # Leaks count as failures; the suppressions name only system libraries' own caches.
   ASAN_OPTIONS="detect_leaks=1:check_initialization_order=1" \

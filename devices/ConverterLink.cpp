@@ -11,6 +11,12 @@ namespace vardeck::devices {
 
 void ConverterScreen::adasTimer() {
     adas.setInterval(kTickMs);
+    // Nothing to send and no port to give back: the timer rests until a hand-over,
+    // a transfer or a command needs it (wakeSendTimer).
+    if (state_ == kIdle && !holdsChannel_ && holdOff_ == 0) {
+        adas.stop();
+        return;
+    }
     // The search still has the device: wait until it lets go.
     if (env_.searchHoldsChannel && env_.searchHoldsChannel()) return;
     if (state_ == kIdle) {
@@ -95,9 +101,14 @@ void ConverterScreen::validReply(uint8_t data) {
     }
 }
 
+void ConverterScreen::wakeSendTimer() {
+    if (!adas.enabled()) adas.start();
+}
+
 void ConverterScreen::startTransfer(int state, int count, int endState) {
     const bool lineOpen = holdsChannel_ && channel_.IsOpen();
     state_ = state;
+    wakeSendTimer();
     address_ = 0;
     index_ = 0;
     remaining_ = count;

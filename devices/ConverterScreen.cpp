@@ -48,6 +48,7 @@ ConverterScreen::~ConverterScreen() { channel_.OnRxChar = nullptr; }
 void ConverterScreen::handOver() {
     Label3.setCaption(kConverterText);
     state_ = kVersionQuery;
+    wakeSendTimer();
 }
 
 bool ConverterScreen::ready() const { return BitBtn1.enabled() && BitBtn2.enabled() && !busy(); }
@@ -166,6 +167,7 @@ void ConverterScreen::startCommand(int state, const char* question) {
         setButtonsEnabled(true);
     }
     state_ = state;
+    wakeSendTimer();
 }
 
 void ConverterScreen::Verzi1Click() {

@@ -123,6 +123,7 @@ private:
     void advanceTransfer();
     void finishTransfer();
     void startTransfer(int state, int count, int endState);
+    void wakeSendTimer();
     // The command states send one frame; a transfer they interrupt ends here.
     void startCommand(int state, const char* question);
     void setButtonsEnabled(bool on);

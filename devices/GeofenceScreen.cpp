@@ -90,6 +90,12 @@ void GeofenceScreen::buttonsEnabled(bool on) {
 
 void GeofenceScreen::adasTimer() {
     adas.setInterval(kSendInterval);
+    // Nothing to send and no port to give back: the timer rests until a hand-over or
+    // a transfer starts it again.
+    if (state_ == kIdle && !holdsChannel_ && holdOff_ == 0) {
+        adas.stop();
+        return;
+    }
     if (env_.searchHoldsChannel && env_.searchHoldsChannel()) return;
     if (state_ == kIdle) {
         if (holdsChannel_) {
@@ -276,6 +282,7 @@ void GeofenceScreen::startTransfer(int state, int address, int remaining, int en
     // A screen in a state holds the channel already and may send at once.
     const bool wasActive = state_ != kIdle;
     state_ = state;
+    if (!adas.enabled()) adas.start();
     address_ = address;
     index_ = address;
     remaining_ = remaining;

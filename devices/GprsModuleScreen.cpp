@@ -46,6 +46,7 @@ private:
     void beginTransfer() override {
         holdOff_ = kHoldOffTicks;
         openChannel();
+        if (!adas.enabled()) adas.start();
     }
     void sendFrame(const Frame& frame) override {
         if (channel_.IsOpen()) channel_.Write(frame.data(), static_cast<int>(frame.size()));
@@ -53,7 +54,11 @@ private:
     }
 
     void adasTimer() {
-        if (!module_.busy()) return;
+        // Nothing to send: the timer rests until a transfer begins.
+        if (!module_.busy()) {
+            adas.stop();
+            return;
+        }
         if (!channel_.IsOpen() && !openChannel()) return;
         if (holdOff_ > 0) {
             --holdOff_;

@@ -138,8 +138,13 @@ void TrackerScreen::setButtonsEnabled(bool on) {
     }
 }
 
+void TrackerScreen::wakeSendTimer() {
+    if (!adas.enabled()) adas.start();
+}
+
 void TrackerScreen::startByteTransfer(int state) {
     state_ = state;
+    wakeSendTimer();
     address_ = 0;
     index_ = 0;
     remaining_ = static_cast<int>(kTrackerImageSize);
@@ -154,6 +159,7 @@ void TrackerScreen::startBlockTransfer(int state, const char* operationText) {
     page_ = kAddressPage;
     offset_ = 0;
     state_ = state;
+    wakeSendTimer();
     setButtonsEnabled(false);
 }
 
@@ -161,6 +167,12 @@ void TrackerScreen::startBlockTransfer(int state, const char* operationText) {
 
 void TrackerScreen::adasTimer() {
     adas.setInterval(kTickMs);
+    // Nothing to send and no port to give back: the timer rests until a transfer
+    // starts (wakeSendTimer).
+    if (state_ == kIdle && !holdsChannel_ && holdOff_ == 0) {
+        adas.stop();
+        return;
+    }
     // The search still has the port: the device is not ours yet.
     if (env_.searchHoldsChannel && env_.searchHoldsChannel()) return;
     if (state_ == kIdle) {

@@ -106,6 +106,7 @@ private:
     bool checkServerAddress();
     void checkLastAddressCharacter();
     void startByteTransfer(int state);
+    void wakeSendTimer();
     void startBlockTransfer(int state, const char* operationText);
     void openChannelIfNeeded();
 

@@ -3,6 +3,7 @@
 #include "serial/CommStatus.h"
 #include "serial/ExclusiveOpen.h"
 #include "serial/LowLatency.h"
+#include "serial/LowLatencyRestorer.h"
 #include "serial/PortNames.h"
 
 #include <termios.h>
@@ -39,6 +40,8 @@ int TCustomAsynComm32::OpenDevice() {
     if (isUsbSerialAdapter(path)) {
         TerminalSerialFlags flags(fd);
         lowLatency = enableLowLatency(flags);
+        // A signal that ends the program still gives the setting back.
+        if (lowLatency == LowLatencyState::On) rememberLowLatencyPort(fd);
     }
     const size_t queueSize = readBufferSize_ > 0 ? static_cast<size_t>(readBufferSize_) : 4096;
     auto device = std::make_unique<C32Device>(fd, queueSize);
@@ -50,6 +53,7 @@ int TCustomAsynComm32::OpenDevice() {
     auto thread = std::make_unique<TC32Thread>(*device, monitorEvents_, handOver, dispatcher_);
     if (int e = thread->Start(); e != 0) {
         thread.reset();
+        forgetLowLatencyPort(fd);
         TerminalSerialFlags flags(fd);
         restoreLowLatency(flags, lowLatency);
         closeExclusive(fd);
@@ -72,6 +76,7 @@ void TCustomAsynComm32::Close() {
     thread_.reset();
     handOver_.reset();
     ::tcflush(fd_, TCIFLUSH);  // received bytes nobody read are gone, as with a purge
+    forgetLowLatencyPort(fd_);
     TerminalSerialFlags flags(fd_);
     restoreLowLatency(flags, lowLatency_);
     lowLatency_ = LowLatencyState::NotAsked;

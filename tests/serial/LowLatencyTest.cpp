@@ -1,10 +1,12 @@
 // Low-latency mode of USB serial adapters: which devices are asked, and that the
 // mode the channel switched on is switched off again.
 #include "serial/LowLatency.h"
+#include "serial/LowLatencyRestorer.h"
 
 #include <gtest/gtest.h>
 
 #include <linux/serial.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -92,4 +94,36 @@ TEST(LowLatency, OnlyDevicesOnTheUsbSerialBusAreAdapters) {
     EXPECT_FALSE(isUsbSerialAdapter("/dev/ttyUSB9", root.string()));
     EXPECT_FALSE(isUsbSerialAdapter("", root.string()));
     fs::remove_all(root);
+}
+
+namespace {
+int resetPipe = -1;
+// Writes the port's number where the test can read it after the program ended.
+void reportReset(int fd) {
+    const unsigned char number = static_cast<unsigned char>(fd);
+    (void)!::write(resetPipe, &number, 1);
+}
+}  // namespace
+
+// A program ended by a signal never closes its channel: the ports still in
+// low-latency mode are switched back by the signal, then the signal ends it as before.
+TEST(LowLatencyDeathTest, ASignalThatEndsTheProgramGivesTheSettingBack) {
+    GTEST_FLAG_SET(death_test_style, "fast");
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    resetPipe = ends[1];
+    EXPECT_EXIT(
+        {
+            setLowLatencyPortResetForTests(reportReset);
+            rememberLowLatencyPort(41);
+            rememberLowLatencyPort(42);
+            forgetLowLatencyPort(41);  // closed by the channel: already given back
+            ::raise(SIGTERM);
+        },
+        testing::KilledBySignal(SIGTERM), "");
+    ::close(ends[1]);
+    unsigned char reset[4] = {};
+    EXPECT_EQ(::read(ends[0], reset, sizeof reset), 1);
+    EXPECT_EQ(reset[0], 42);
+    ::close(ends[0]);
 }

@@ -2,7 +2,6 @@
 
 #include "devices/ConverterScreen.h"
 #include "serial/AsynComm32.h"
-#include "ui/ModelTimerDriver.h"
 #include "ui/ScreenSync.h"
 #include "ui/devices/ConverterWindow.h"
 
@@ -19,15 +18,14 @@ ConverterEntry::ConverterEntry(ScreenSync& sync, Dialogs& dialogs, std::function
     env.searchHoldsChannel = std::move(searchHoldsChannel);
     model_ = std::make_unique<devices::ConverterScreen>(*channel_, std::move(env));
     window_ = std::make_unique<ConverterWindow>(*model_, sync);
-    // The send timer runs from program start; it does nothing until the hand-over.
-    timers_ = std::make_unique<ModelTimerDriver>(model_->timers(), [this] { sync_.sync(); });
-    timers_->sync();
+    // The send timer rests until the hand-over; the program's sync drives it as it
+    // drives the other screens' timers.
+    sync_.addTimers(model_->timers());
 }
 
 ConverterEntry::~ConverterEntry() {
     // No line event may reach the screen once it is going away.
     channel_->Close();
-    timers_.reset();
     window_.reset();
     model_.reset();
 }

@@ -17,7 +17,6 @@ class TAsynComm32;
 namespace vardeck::ui {
 
 class ConverterWindow;
-class ModelTimerDriver;
 class ScreenSync;
 class SyncingDispatcher;
 
@@ -48,7 +47,6 @@ private:
     std::unique_ptr<TAsynComm32> channel_;
     std::unique_ptr<devices::ConverterScreen> model_;
     std::unique_ptr<ConverterWindow> window_;
-    std::unique_ptr<ModelTimerDriver> timers_;
 };
 
 }  // namespace vardeck::ui
