@@ -2,7 +2,8 @@
 # Installs what is missing, builds, and runs every test. Exits non-zero on any failure.
 #
 #   ./test.sh             the build in build/ and every test, then the serial channel's
-#                         tests once more under ThreadSanitizer (build-tsan/)
+#                         and the transfer engine's pty tests once more under
+#                         ThreadSanitizer (build-tsan/)
 #   ./test.sh --sanitize  every test once more, built with AddressSanitizer and
 #                         UndefinedBehaviorSanitizer (build-asan/)
 #
@@ -36,10 +37,11 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$werror" >/dev/n
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs" || status=1
 
-# The threads of the serial channel once more under ThreadSanitizer.
+# The threads of the serial channel once more under ThreadSanitizer: its own tests and
+# the transfer engine's over pseudo-terminals.
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVARDECK_TSAN=ON -DVARDECK_BUILD_UI=OFF "$werror" >/dev/null
-cmake --build build-tsan -j "$jobs" --target serial_tests vardeck-sim
+cmake --build build-tsan -j "$jobs" --target serial_tests engine_pty_tests vardeck-sim
 TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
-  ctest --test-dir build-tsan --output-on-failure -L serial || status=1
+  ctest --test-dir build-tsan --output-on-failure -L 'serial|engine-pty' -j "$jobs" || status=1
 
 exit $status
