@@ -233,7 +233,9 @@ TEST(TrackerScreen, NewFormatWriteOnABlankImageAndReadBack) {
     EXPECT_EQ(memory[15], 1);
     EXPECT_EQ(std::string(memory.begin() + 128, memory.begin() + 181), apn + "010.001.002.003/05000");
     for (std::size_t a = 0; a < kTrackerImageSize; ++a) {
-        if (a != 15 && (a < 128 || a > 180)) EXPECT_EQ(memory[a], 0) << a;
+        if (a != 15 && (a < 128 || a > 180)) {
+            EXPECT_EQ(memory[a], 0) << a;
+        }
     }
     EXPECT_EQ(memory[255], 60);  // the type code is not sent
 

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 
 #include "sim/Z4StatusMemory.h"
 #include "tests/z4screen/ReportReceiver.h"
@@ -134,7 +135,7 @@ TEST(MonitorView, ClosingLeavesMonitorModeAndSavesTheTextWhole) {
     rig.screen.menuClicked("Hibakeress1");
     EXPECT_EQ(rig.screen.engine().vars().state, z4state::kMonitorOn);
     rig.monitorView().appendModuleBytes("GSM \xE9l\r\n");
-    const std::filesystem::path file = std::filesystem::temp_directory_path() / "vardeck-monitor-test.TXT";
+    const std::filesystem::path file = std::filesystem::temp_directory_path() / ("vardeck-monitor-test-" + std::to_string(::getpid()) + ".TXT");
     rig.dialogs.file = file.string();
     rig.screen.diagnosticClicked(MenuView::Monitor, "BitBtn2");
     std::ifstream in(file, std::ios::binary);

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 
 #include "tests/z4screen/ScreenRig.h"
 #include "z4config/SimNameFile.h"
@@ -49,7 +50,7 @@ TEST(GsmScreen, SimNameFilesRoundTripAndABadFileLeavesTheGridAlone) {
     rig.grid().setCell(1, 1, "+36301234567");
     rig.grid().setCell(1, 2, "Kapu nyitó");
     rig.grid().setCell(3, 1, "112");
-    const auto dir = std::filesystem::temp_directory_path() / "vardeck-sim-names";
+    const auto dir = std::filesystem::temp_directory_path() / ("vardeck-sim-names-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     rig.dialogs.file = (dir / "names.sim").string();
     rig.click("Button3");

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 
 #include "tests/z4screen/ScreenRig.h"
 #include "z4screen/ConfiguratorControls.h"
@@ -38,7 +39,7 @@ struct UploadRig : ScreenRig {
         for (int i = 0; i < maxTicks && !done(); ++i) tick();
         return done();
     }
-    fs::path dir = fs::temp_directory_path() / "vardeck-upload-screen";
+    fs::path dir = fs::temp_directory_path() / ("vardeck-upload-screen-" + std::to_string(::getpid()));
 };
 
 TEST(UploadScreen, AChosenSoundIsCheckedAndUploadedIntoItsSlot) {

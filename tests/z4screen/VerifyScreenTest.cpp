@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 
 #include "tests/z4screen/ScreenRig.h"
 
@@ -51,7 +52,7 @@ TEST(CompareScreen, TheEditorIsComparedWithAFileControlByControl) {
     ASSERT_FALSE(rig.dialogs.messages.empty());
     EXPECT_NE(rig.dialogs.messages.back().find("MaskEdit1"), std::string::npos) << rig.dialogs.messages.back();
 
-    const std::string odd = (std::filesystem::temp_directory_path() / "vardeck-compare-odd.img").string();
+    const std::string odd = (std::filesystem::temp_directory_path() / ("vardeck-compare-odd-" + std::to_string(::getpid()) + ".img")).string();
     std::ofstream(odd, std::ios::binary) << std::string(100, 'x');
     rig.dialogs.file = odd;
     rig.screen.menuClicked("Osszehasonlitas1");
