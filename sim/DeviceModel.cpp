@@ -13,8 +13,22 @@ void DeviceModel::receive(std::span<const uint8_t> bytes, SimTime now) {
     setNow(now);
     expireRaw();
     onTime();
+    if (booting()) {
+        // A starting device's receiver is not listening yet: the bytes are lost.
+        discardedBytes_ += bytes.size();
+        return;
+    }
     input_.insert(input_.end(), bytes.begin(), bytes.end());
     processInput();
+}
+
+void DeviceModel::powerCycle(SimTime now, SimTime bootTime) {
+    setNow(now);
+    input_.clear();
+    raw_.reset();
+    emissions_.clear();
+    bootedAt_ = now_ + bootTime;
+    onPowerCycle();
 }
 
 void DeviceModel::advanceTo(SimTime now) {

@@ -60,6 +60,14 @@ public:
     // The earliest time at which advanceTo() has something to do, if any.
     std::optional<SimTime> nextWakeup() const;
 
+    // The device loses its power and comes back at `now`: whatever it was in the
+    // middle of (a half-received frame, an awaited payload, replies not yet handed
+    // to the line, the mode a frame switched on) is gone, and for `bootTime` it
+    // hears nothing while it starts. Its memory stays: EEPROM and flash keep it.
+    void powerCycle(SimTime now, SimTime bootTime);
+    // True while the device is still starting after a power cycle.
+    bool booting() const { return now_ < bootedAt_; }
+
     // What the device has sent so far, oldest first; taking it empties the queue.
     std::vector<Emission> takeEmissions();
 
@@ -95,6 +103,8 @@ protected:
     void acceptFrame(const Frame& frame);
     // Called by clearFrameLog(): a model drops the records it keeps beside the log.
     virtual void clearHistory() {}
+    // Called by powerCycle(): a model forgets the state of its own it had in RAM.
+    virtual void onPowerCycle() {}
 
     SimTime now() const { return now_; }
     std::deque<uint8_t>& pendingInput() { return input_; }
@@ -129,6 +139,7 @@ private:
     std::vector<ReceivedFrame> frameLog_;
     std::size_t discardedBytes_ = 0;
     SimTime now_{0};
+    SimTime bootedAt_{0};
 };
 
 }  // namespace vardeck::sim

@@ -18,13 +18,20 @@ namespace vardeck::sim {
 
 namespace {
 
-// Write end of the stop pipe of the runner that handles SIGINT and SIGTERM.
+// Bytes of the control pipe: what a signal or a caller asks of the runner.
+constexpr char kStopRequest = 1;
+constexpr char kPowerCycleRequest = 2;
+constexpr char kUnplugRequest = 3;
+
+// Write end of the control pipe of the runner that handles the signals.
 std::atomic<int> signalStopFd{-1};
 
-void onStopSignal(int) {
+void onSignal(int signal) {
     const int fd = signalStopFd.load();
     if (fd >= 0) {
-        const char byte = 1;
+        const char byte = signal == SIGUSR1   ? kPowerCycleRequest
+                          : signal == SIGUSR2 ? kUnplugRequest
+                                              : kStopRequest;
         [[maybe_unused]] ssize_t ignored = ::write(fd, &byte, 1);
     }
 }
@@ -62,6 +69,7 @@ std::string errnoText(const char* what) { return std::string(what) + ": " + std:
 PtyRunner::PtyRunner(SimEndpoint& device, PtyOptions options) : device_(device), options_(std::move(options)) {
     device_.setPacedInput(options_.pace);
     device_.setAdapterLatency(options_.adapterLatency);
+    device_.setReplyByteGap(options_.replyByteGap);
     if (options_.verbose) {
         device_.setReplyObserver([this](const Bytes& original, const FaultOutcome& outcome) {
             logReply(original, outcome);
@@ -81,6 +89,18 @@ PtyRunner::~PtyRunner() {
 }
 
 bool PtyRunner::open(std::string& error) {
+    if (!openTerminal(error)) return false;
+    int pipeFds[2];
+    if (pipe2(pipeFds, O_CLOEXEC | O_NONBLOCK) != 0) {
+        error = errnoText("pipe2");
+        return false;
+    }
+    stopRead_ = pipeFds[0];
+    stopWrite_ = pipeFds[1];
+    return makeLink(error);
+}
+
+bool PtyRunner::openTerminal(std::string& error) {
     master_ = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (master_ < 0) {
         error = errnoText("posix_openpt");
@@ -113,33 +133,28 @@ bool PtyRunner::open(std::string& error) {
         error = errnoText("fcntl");
         return false;
     }
-    int pipeFds[2];
-    if (pipe2(pipeFds, O_CLOEXEC | O_NONBLOCK) != 0) {
-        error = errnoText("pipe2");
-        return false;
-    }
-    stopRead_ = pipeFds[0];
-    stopWrite_ = pipeFds[1];
+    return true;
+}
 
-    if (!options_.linkPath.empty()) {
-        namespace fs = std::filesystem;
-        std::error_code ec;
-        const fs::file_status status = fs::symlink_status(options_.linkPath, ec);
-        if (fs::exists(status)) {
-            // A link left by an earlier run is replaced; anything else is not ours to delete.
-            if (!fs::is_symlink(status)) {
-                error = "--link " + options_.linkPath + " exists and is not a symbolic link";
-                return false;
-            }
-            fs::remove(options_.linkPath, ec);
-        }
-        fs::create_symlink(slavePath_, options_.linkPath, ec);
-        if (ec) {
-            error = "cannot make link " + options_.linkPath + ": " + ec.message();
+bool PtyRunner::makeLink(std::string& error) {
+    if (options_.linkPath.empty()) return true;
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::file_status status = fs::symlink_status(options_.linkPath, ec);
+    if (fs::exists(status)) {
+        // A link left by an earlier run is replaced; anything else is not ours to delete.
+        if (!fs::is_symlink(status)) {
+            error = "--link " + options_.linkPath + " exists and is not a symbolic link";
             return false;
         }
-        linkMade_ = true;
+        fs::remove(options_.linkPath, ec);
     }
+    fs::create_symlink(slavePath_, options_.linkPath, ec);
+    if (ec) {
+        error = "cannot make link " + options_.linkPath + ": " + ec.message();
+        return false;
+    }
+    linkMade_ = true;
     return true;
 }
 
@@ -154,19 +169,77 @@ void PtyRunner::removeLink() {
 
 void PtyRunner::requestStop() {
     if (stopWrite_ < 0) return;
-    const char byte = 1;
+    const char byte = kStopRequest;
     [[maybe_unused]] ssize_t ignored = ::write(stopWrite_, &byte, 1);
 }
 
 void PtyRunner::stopOnSignals() {
     signalStopFd.store(stopWrite_);
     struct sigaction action {};
-    action.sa_handler = onStopSignal;
+    action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
     // A closed terminal window ends the simulator the same orderly way.
     sigaction(SIGHUP, &action, nullptr);
+}
+
+void PtyRunner::faultsOnSignals() {
+    signalStopFd.store(stopWrite_);
+    struct sigaction action {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGUSR1, &action, nullptr);
+    sigaction(SIGUSR2, &action, nullptr);
+}
+
+PtyRunner::Requests PtyRunner::takeRequests() {
+    Requests requests;
+    char bytes[64];
+    ssize_t n;
+    while ((n = ::read(stopRead_, bytes, sizeof bytes)) > 0 || (n < 0 && errno == EINTR)) {
+        for (ssize_t i = 0; i < n; ++i) {
+            requests.stop |= bytes[i] == kStopRequest;
+            requests.powerCycle |= bytes[i] == kPowerCycleRequest;
+            requests.unplug |= bytes[i] == kUnplugRequest;
+        }
+    }
+    return requests;
+}
+
+bool PtyRunner::unplug(std::string& error) {
+    // The program's end sees a hang-up: reads fail, as with a pulled USB adapter.
+    // The name goes away with the device, so nothing can open a stale one.
+    device_.cutLine(elapsed());
+    removeLink();
+    closeFd(master_);
+    closeFd(slave_);
+    if (options_.verbose) std::fprintf(stderr, "[%10.3f] cable unplugged\n", elapsed().count() / 1000.0);
+    const SimTime back = elapsed() + options_.unpluggedTime;
+    for (SimTime now = elapsed(); now < back; now = elapsed()) {
+        // The device lives on meanwhile; what it sends reaches nobody.
+        device_.cutLine(now);
+        SimTime until = back;
+        if (const std::optional<SimTime> next = device_.nextEvent()) until = std::min(until, std::max(*next, now));
+        const long long wait = (until - now).count();
+        const timespec timeout{static_cast<time_t>(wait / 1000000), static_cast<long>(wait % 1000000) * 1000};
+        pollfd control{stopRead_, POLLIN, 0};
+        if (ppoll(&control, 1, &timeout, nullptr) > 0) {
+            const Requests requests = takeRequests();
+            if (requests.powerCycle) device_.powerCycle(elapsed(), options_.bootTime);
+            if (requests.stop) {
+                stopRequested_ = true;
+                return true;
+            }
+        }
+    }
+    device_.cutLine(elapsed());
+    if (!openTerminal(error) || !makeLink(error)) return false;
+    if (options_.verbose) {
+        std::fprintf(stderr, "[%10.3f] cable back on %s\n", elapsed().count() / 1000.0, slavePath_.c_str());
+    }
+    if (options_.onNewTerminal) options_.onNewTerminal(slavePath_);
+    return true;
 }
 
 SimTime PtyRunner::elapsed() const {
@@ -196,7 +269,19 @@ bool PtyRunner::run(std::string& error) {
             error = errnoText("ppoll");
             return false;
         }
-        if (fds[1].revents != 0) return true;
+        if (fds[1].revents != 0) {
+            const Requests requests = takeRequests();
+            if (requests.stop) return true;
+            if (requests.powerCycle) {
+                device_.powerCycle(elapsed(), options_.bootTime);
+                if (options_.verbose) std::fprintf(stderr, "[%10.3f] power cycle\n", elapsed().count() / 1000.0);
+            }
+            if (requests.unplug) {
+                if (!unplug(error)) return false;
+                if (stopRequested_) return true;
+            }
+            continue;
+        }
         if (fds[0].revents & POLLIN) {
             readFromProgram();
         } else if (fds[0].revents & (POLLHUP | POLLERR)) {
@@ -236,9 +321,11 @@ void PtyRunner::writeDueReplies() {
     device_.advanceTo(now);
     flushReplyLog();
     const Bytes due = device_.takeDue(now);
+    // Split replies go out a byte a write.
+    const bool split = options_.replyByteGap > SimTime{0};
     std::size_t sent = 0;
     while (sent < due.size()) {
-        const ssize_t n = ::write(master_, due.data() + sent, due.size() - sent);
+        const ssize_t n = ::write(master_, due.data() + sent, split ? 1 : due.size() - sent);
         if (n > 0) {
             sent += static_cast<std::size_t>(n);
         } else if (n < 0 && errno == EINTR) {

@@ -2,6 +2,7 @@
 #include "sim/SimEndpoint.h"
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,15 @@ struct PtyOptions {
     // Replies wait this long after their first byte, as in a USB serial adapter
     // whose latency timer holds received bytes; 0 for none.
     SimTime adapterLatency{0};
+    // Each reply byte leaves in a write of its own, at least this long after the
+    // one before, so the program reads replies in pieces; 0 for whole replies.
+    SimTime replyByteGap{0};
+    // After a power cycle the device hears nothing for this long.
+    SimTime bootTime = std::chrono::seconds(1);
+    // The cable stays unplugged this long before a new terminal appears.
+    SimTime unpluggedTime = std::chrono::seconds(2);
+    // Told the path of each new terminal after an unplugged cable.
+    std::function<void(const std::string& path)> onNewTerminal;
 };
 
 // Puts a simulated device behind a pseudo-terminal: the program under test
@@ -45,8 +55,26 @@ public:
     void requestStop();
     // Lets SIGINT, SIGTERM and SIGHUP request the stop of this runner.
     void stopOnSignals();
+    // Lets SIGUSR1 power-cycle the device and SIGUSR2 unplug the cable: the
+    // terminal closes (the program's port fails as when a USB adapter is pulled),
+    // and after PtyOptions::unpluggedTime a new terminal takes its place, with the
+    // link (if any) pointing at it.
+    void faultsOnSignals();
 
 private:
+    // What the control pipe asked for since it was last read.
+    struct Requests {
+        bool stop = false;
+        bool powerCycle = false;
+        bool unplug = false;
+    };
+    Requests takeRequests();
+    bool openTerminal(std::string& error);
+    bool makeLink(std::string& error);
+    // Closes the terminal, waits while unplugged, opens a new one. False with a
+    // message when no new terminal could be made; sets stopRequested_ when a
+    // stop came meanwhile.
+    bool unplug(std::string& error);
     SimTime elapsed() const;
     void readFromProgram();
     void writeDueReplies();
@@ -64,6 +92,7 @@ private:
     int stopRead_ = -1;
     int stopWrite_ = -1;
     bool linkMade_ = false;
+    bool stopRequested_ = false;
     // Reply log lines wait until the frames that caused them are logged.
     std::vector<std::string> pendingReplyLog_;
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();

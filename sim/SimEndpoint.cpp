@@ -58,12 +58,29 @@ void SimEndpoint::collectReplies() {
 
 void SimEndpoint::schedule(const Bytes& bytes, SimTime earliest) {
     SimTime t = std::max(earliest, lineFreeAt_);
+    const SimTime spacing = std::max(byteTime_, replyByteGap_);
     for (uint8_t b : bytes) {
         // A byte is there once its last bit has been sent.
-        t += byteTime_;
+        t += spacing;
         inFlight_.push_back(TimedByte{t, b});
     }
     lineFreeAt_ = t;
+}
+
+void SimEndpoint::powerCycle(SimTime now, SimTime bootTime) {
+    advanceTo(now);
+    // What the device's transmitter had not sent yet never leaves it.
+    while (!inFlight_.empty() && inFlight_.back().due > now) inFlight_.pop_back();
+    lineFreeAt_ = std::min(lineFreeAt_, now);
+    model_.powerCycle(now, bootTime);
+}
+
+void SimEndpoint::cutLine(SimTime now) {
+    advanceTo(now);
+    inFlight_.clear();
+    inbound_.clear();
+    lineFreeAt_ = std::min(lineFreeAt_, now);
+    inputFreeAt_ = std::min(inputFreeAt_, now);
 }
 
 Bytes SimEndpoint::takeDue(SimTime now) {

@@ -43,6 +43,16 @@ public:
     // reply bytes wait in the adapter until `latency` after the first of them
     // arrived, then everything that arrived by then goes on at once. 0: none.
     void setAdapterLatency(SimTime latency) { latency_ = latency; }
+    // Reply bytes leave at least this far apart (0: only the byte time spaces
+    // them), so that a reply reaches the program in pieces.
+    void setReplyByteGap(SimTime gap) { replyByteGap_ = gap; }
+
+    // The device loses its power at `now` (see DeviceModel::powerCycle): the reply
+    // bytes it had not finished sending are cut off.
+    void powerCycle(SimTime now, SimTime bootTime);
+    // The cable is pulled at `now`: bytes on their way in either direction are
+    // lost; the device itself goes on as it was.
+    void cutLine(SimTime now);
 
     // The reply bytes that have reached the program by `now`, in order.
     Bytes takeDue(SimTime now);
@@ -75,6 +85,7 @@ private:
     std::deque<TimedByte> inFlight_;
     bool pacedInput_ = false;
     SimTime latency_{0};
+    SimTime replyByteGap_{0};
     SimTime inputFreeAt_{0};
     std::deque<TimedByte> inbound_;  // the program's bytes still on the line
 };

@@ -71,7 +71,7 @@ std::string knownCodesText() {
 std::string simUsage() {
     return "usage: vardeck-sim --device CODE [--firmware N] [--memory FILE] [--link PATH] [--pace]\n"
            "                   [--drop P] [--corrupt P] [--noise P] [--delay-ms N] [--seed S] [--verbose]\n"
-           "                   [--latency-ms N] [--exit-with-parent]\n"
+           "                   [--latency-ms N] [--split-replies] [--exit-with-parent]\n"
            "Simulates a device behind a pseudo-terminal and prints the terminal's path first.\n"
            "  --device CODE   device type code: " + knownCodesText() + "\n"
            "  --firmware N    firmware version in tenths of the Z-4 family (default 43)\n"
@@ -81,12 +81,20 @@ std::string simUsage() {
            "                  and the program's bytes reach the device one by one at it\n"
            "  --latency-ms N  hold replies N ms after their first byte (0 to 1000), like the\n"
            "                  latency timer of a USB serial adapter (16 ms on the common chips)\n"
+           "  --split-replies each reply byte leaves in a write of its own, at least 2 ms after\n"
+           "                  the one before, so the program reads replies in pieces\n"
            "  --drop P, --corrupt P, --noise P   probability (0 to 1) per reply\n"
            "  --delay-ms N    delay every reply by N ms\n"
            "  --seed S        seed of the faults, for a reproducible run\n"
            "  --verbose       log frames received and sent on standard error\n"
            "  --exit-with-parent   end (as on SIGTERM) when the program that started this one ends\n"
            "  --version       print the program version and the brand code, then end\n"
+           "Signals (faults in the middle of a transfer):\n"
+           "  SIGUSR1         power-cycle the device: it forgets any frame, payload or mode under\n"
+           "                  way and hears nothing for 1 s; its memory stays\n"
+           "  SIGUSR2         unplug the cable: the terminal closes (the program's port fails),\n"
+           "                  and 2 s later a new one opens; its path is printed as a new line\n"
+           "                  and --link points at it\n"
            "Diagnostic data of the Z-4 family (codes 70, 71, 80, 90, 100):\n"
            "  --status HEX    status bytes from address 512, up to 32 bytes as hex digits\n"
            "                  (e.g. 0101001A80); the rest keep a healthy module's values\n"
@@ -266,6 +274,8 @@ std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& args, 
             options.balanceText = *text;
         } else if (arg == "--pace") {
             options.pace = true;
+        } else if (arg == "--split-replies") {
+            options.splitReplies = true;
         } else if (arg == "--verbose") {
             options.verbose = true;
         } else if (arg == "--exit-with-parent") {

@@ -15,7 +15,8 @@ namespace vardeck::sim {
 //               [--status HEX] [--status-live] [--eventlog FILE] [--history FILE]
 //               [--monitor-text FILE] [--phonebook FILE] [--pin NNNN] [--imei DIGITS]
 //               [--balance TEXT] [--modem-log FILE] [--flash FILE] [--processor 10|11]
-//               [--new-firmware N]
+//               [--new-firmware N] [--split-replies]
+// SIGUSR1 power-cycles the device and SIGUSR2 unplugs its cable for a while.
 struct SimOptions {
     int device = 0;
     int firmware = 43;
@@ -23,6 +24,7 @@ struct SimOptions {
     std::string linkPath;
     bool pace = false;
     SimTime latency{0};  // a USB adapter's latency timer on the program's side
+    bool splitReplies = false;  // each reply byte in a write of its own, kSplitReplyGap apart
     bool verbose = false;
     bool exitWithParent = false;  // SIGTERM when the parent process ends (test harnesses)
     bool help = false;
@@ -47,6 +49,14 @@ struct SimOptions {
     std::optional<int> newFirmware;  // the firmware version after FPGA programming
     std::vector<std::pair<uint16_t, uint8_t>> stuck;  // --stuck ADDR=VALUE: memory faults
 };
+
+// How far apart the bytes of a reply leave with --split-replies: long enough for
+// the program to read each on its own, short beside its wait for a reply.
+inline constexpr SimTime kSplitReplyGap = std::chrono::milliseconds(2);
+// How long the device stays deaf after the power cycle of SIGUSR1, and how long
+// the cable stays unplugged after SIGUSR2.
+inline constexpr SimTime kPowerCycleBootTime = std::chrono::seconds(1);
+inline constexpr SimTime kUnpluggedTime = std::chrono::seconds(2);
 
 // Exit status for a command line that cannot be used.
 inline constexpr int kUsageExitCode = 2;

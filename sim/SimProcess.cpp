@@ -122,6 +122,8 @@ std::optional<int> SimProcess::waitExit(std::chrono::milliseconds deadline) {
     return decodeStatus(status);
 }
 
+bool SimProcess::sendSignal(int signal) { return running() && ::kill(pid_, signal) == 0; }
+
 std::optional<int> SimProcess::stop(int signal, std::chrono::milliseconds deadline) {
     if (!running()) return std::nullopt;
     ::kill(pid_, signal);

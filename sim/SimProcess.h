@@ -26,6 +26,9 @@ public:
     const std::string& slavePath() const { return slavePath_; }
     bool running() const { return pid_ > 0; }
 
+    // Sends `signal` to the running child (SIGUSR1, SIGUSR2: faults on the line);
+    // false when there is no child.
+    bool sendSignal(int signal);
     // Sends `signal` and waits for the exit. The exit status, or the negative
     // signal number when a signal ended it; nothing when it had to be killed.
     std::optional<int> stop(int signal, std::chrono::milliseconds deadline);

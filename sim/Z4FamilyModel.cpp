@@ -91,6 +91,17 @@ bool Z4FamilyModel::handleRestart(const Frame& frame) {
     return true;
 }
 
+void Z4FamilyModel::onPowerCycle() {
+    // The modes and the upload under way lived in RAM; the module starts in
+    // plain frame mode. The start-up itself is the model's boot time.
+    ++counters_.powerCycles;
+    endMonitorMode();
+    endModemMode();
+    upload_.reset();
+    closingFrameUntil_.reset();
+    quietUntil_ = SimTime{0};
+}
+
 bool Z4FamilyModel::handleSetClock(const Frame& frame) {
     if (frame[0] != 0 || frame[2] != 0 || frame[3] != 0) return false;
     expectRaw(kClockDigits, timing_.payloadTimeout, [this](const Bytes& digits) { acceptClockDigits(digits); });

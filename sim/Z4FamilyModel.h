@@ -124,6 +124,7 @@ public:
 
     struct Counters {
         std::size_t restarts = 0;
+        std::size_t powerCycles = 0;
         std::size_t lifeSignalTests = 0;
         std::size_t clockSettings = 0;
         std::size_t blocksStored = 0;
@@ -220,6 +221,7 @@ protected:
     void processInput() override;
     bool framingSuspended() const override { return modemMode_ || upload_.has_value(); }
     void clearHistory() override;
+    void onPowerCycle() override;
 
 private:
     bool handleStatusRead(const Frame& frame);

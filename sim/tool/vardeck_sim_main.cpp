@@ -66,9 +66,23 @@ int main(int argc, char** argv) {
 
     FaultInjector faults(options->faults);
     SimEndpoint endpoint(*model, &faults);
-    PtyRunner runner(endpoint, PtyOptions{options->pace, options->verbose, options->linkPath, options->latency});
+    PtyOptions ptyOptions;
+    ptyOptions.pace = options->pace;
+    ptyOptions.verbose = options->verbose;
+    ptyOptions.linkPath = options->linkPath;
+    ptyOptions.adapterLatency = options->latency;
+    if (options->splitReplies) ptyOptions.replyByteGap = kSplitReplyGap;
+    ptyOptions.bootTime = kPowerCycleBootTime;
+    ptyOptions.unpluggedTime = kUnpluggedTime;
+    // After an unplugged cable the new terminal's path follows the first one.
+    ptyOptions.onNewTerminal = [](const std::string& path) {
+        std::printf("%s\n", path.c_str());
+        std::fflush(stdout);
+    };
+    PtyRunner runner(endpoint, std::move(ptyOptions));
     if (!runner.open(error)) return fail(error);
     runner.stopOnSignals();
+    runner.faultsOnSignals();
     if (options->exitWithParent) {
         // A test that dies without stopping its simulator must not leave it running
         // (holding the test runner's output pipe open).

@@ -159,6 +159,25 @@ TEST(TrackerScreen, BlockWithWrongSumIsCountedAndAskedAgain) {
     EXPECT_FALSE(rig.channel.IsOpen());
 }
 
+// A reply one byte longer than a block and its sum is no block reply.
+TEST(TrackerScreen, ABlockReplyWithAByteTooManyIsNotTaken) {
+    FakeRig rig;
+    TrackerScreen& s = *rig.screen;
+    s.click("wavecom1");
+    s.read();
+    rig.clock.advance(1000);
+    TrackerBlock block{};
+    putBlockServerAddress("010.001.002.003", block);
+    Bytes tooLong = blockReply(block);
+    tooLong.push_back(0);
+    rig.channel.deliver(tooLong);
+    EXPECT_EQ(s.state(), TrackerScreen::kOldRead);
+    EXPECT_EQ(s.Edit1.text(), "");
+    rig.clock.advance(350);  // asked again
+    rig.channel.deliver(blockReply(block));
+    EXPECT_EQ(s.Edit1.text(), "010.001.002.003");
+}
+
 TEST(TrackerScreen, OldFormatWriteSendsTheReadBlockWithTheCheckedAddress) {
     FakeRig rig;
     TrackerScreen& s = *rig.screen;

@@ -48,6 +48,7 @@ public:
         fd_ = -1;
     }
     bool isOpen() const { return fd_ >= 0; }
+    int fd() const { return fd_; }
     bool write(const Bytes& bytes) {
         return ::write(fd_, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
     }

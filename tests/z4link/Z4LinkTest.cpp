@@ -4,6 +4,7 @@
 
 #include "tests/z4link/FakeChannel.h"
 #include "z4link/Frame.h"
+#include "z4link/ReceiveBuffer.h"
 #include "z4link/ReplyChecks.h"
 #include "z4link/SixByteCollector.h"
 #include "z4link/Z4Link.h"
@@ -170,6 +171,20 @@ TEST_F(Z4LinkTest, OverflowDropsTheExcessAndDrainsTheChannel) {
     EXPECT_EQ(channel.waiting(), 0);
 }
 
+// Bytes the caller holds follow the same rule at the last free position: exactly the
+// room is stored, never a byte more.
+TEST(ReceiveBuffer, AppendStopsAtTheLastByteOfItsRoom) {
+    ReceiveBuffer rx;
+    const std::vector<uint8_t> almostFull(ReceiveBuffer::kCapacity - 1, 0x11);
+    EXPECT_EQ(rx.append(almostFull.data(), static_cast<int>(almostFull.size())), ReceiveBuffer::kCapacity - 1);
+    const uint8_t two[] = {0x22, 0x33};
+    EXPECT_EQ(rx.append(two, 2), 1);
+    EXPECT_EQ(rx.fill(), ReceiveBuffer::kCapacity);
+    EXPECT_EQ(rx.at(ReceiveBuffer::kCapacity - 1), 0x22);
+    EXPECT_EQ(rx.append(two, 1), 0);
+    EXPECT_EQ(rx.fill(), ReceiveBuffer::kCapacity);
+}
+
 TEST_F(Z4LinkTest, NotificationCountingMoreThanTheChannelHasStoresOnlyRealBytes) {
     channel.deliver({1, 2});
     link.resetReceive();
@@ -184,6 +199,22 @@ TEST_F(Z4LinkTest, NotificationCountingMoreThanTheChannelHasStoresOnlyRealBytes)
 
 namespace vardeck {
 namespace {
+
+TEST(SixByteCollector, ASixthByteCompletesTheReplyASeventhDropsIt) {
+    testing::FakeChannel channel;
+    SixByteCollector reply;
+    bool complete = false;
+    channel.OnRxChar = [&](CommChannel& c, int count) { complete = reply.collect(c, count); };
+    channel.deliver({1, 2, 3, 4, 5});
+    channel.deliver({6});
+    EXPECT_TRUE(complete);
+    EXPECT_EQ(reply.fill(), 6);
+    reply.restart();
+    channel.deliver({1, 2, 3, 4, 5});
+    channel.deliver({6, 7});
+    EXPECT_FALSE(complete);
+    EXPECT_EQ(reply.fill(), 0);
+}
 
 TEST(SixByteCollector, LongBurstIsDrainedAndDropsWhatWasCollected) {
     testing::FakeChannel channel;
