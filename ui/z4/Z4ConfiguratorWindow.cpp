@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <map>
 #include <set>
 
@@ -267,19 +268,21 @@ void Z4ConfiguratorWindow::connectContextMenus() {
             }
         });
     }
-    auto gridMenu = [this](const char* gridName, const char* command, void (z4screen::Z4Configurator::*run)()) {
+    // The command is a plain function rather than a member pointer: GCC 12 with -O1 and
+    // the sanitizers warns falsely that a member pointer captured here may be uninitialized.
+    auto gridMenu = [this](const char* gridName, const char* command, std::function<void()> run) {
         auto* table = findChild<QTableWidget*>(gridName);
         connect(table, &QWidget::customContextMenuRequested, this, [this, table, command, run](const QPoint& at) {
             QMenu menu(table);
             menu.addAction(QString::fromUtf8(command));
             if (menu.exec(table->viewport()->mapToGlobal(at))) {
-                (model_.*run)();
+                run();
                 refresh();
             }
         });
     };
-    gridMenu("StringGrid2", z4config::kLoadZoneTemplateCommand, &z4screen::Z4Configurator::loadZoneTemplate);
-    gridMenu("StringGrid3", z4config::kLoadDefaultEventCodesCommand, &z4screen::Z4Configurator::loadDefaultEventCodes);
+    gridMenu("StringGrid2", z4config::kLoadZoneTemplateCommand, [this] { model_.loadZoneTemplate(); });
+    gridMenu("StringGrid3", z4config::kLoadDefaultEventCodesCommand, [this] { model_.loadDefaultEventCodes(); });
     auto* events = findChild<QTableWidget*>("StringGrid3");
     connect(events, &QTableWidget::currentCellChanged, this, [this](int row) {
         if (syncingTabs_ || row < 0) return;
