@@ -9,12 +9,22 @@
 
 #include <jpeglib.h>  // after <cstdio>: it needs FILE and size_t
 
+#include "cli/DeviceJson.h"
 #include "controls/Json.h"
+#include "devices/GprsModuleConfigurator.h"
+#include "fuzz/DeviceMemory.h"
+#include "fuzz/DeviceScreenMachine.h"
+#include "fuzz/SimulatedLine.h"
 #include "fuzz/TransferMachine.h"
 #include "settings/SettingsStoreFormat.h"
+#include "sim/ConverterModel.h"
+#include "sim/GeofenceModel.h"
+#include "sim/GprsModuleModel.h"
 #include "sim/GsmModem.h"
 #include "sim/SimEndpoint.h"
 #include "sim/SimNameFile.h"
+#include "sim/TrackerModel.h"
+#include "tests/shell/SearchTestSupport.h"
 #include "sim/Z4FamilyModel.h"
 #include "z4config/EditorJson.h"
 #include "z4config/ImageBinding.h"
@@ -60,7 +70,7 @@ void rawSteps(Bytes& script, const Bytes& bytes) {
 // An operation of the transfer engine against the simulated module, recorded as the
 // engine's script: what the module answered and when the ticks came.
 void recordEngine(const std::string& name, int typeIndex, int firmware, int operation, uint8_t argument,
-                  std::size_t limit = 8000) {
+                  std::size_t limit = 8000, const std::function<void(sim::Z4FamilyModel&)>& setUp = {}) {
     const int type = fuzz::kTypes[typeIndex];
     Bytes script = {static_cast<uint8_t>(typeIndex), static_cast<uint8_t>(firmware), static_cast<uint8_t>(operation),
                     argument};
@@ -71,6 +81,7 @@ void recordEngine(const std::string& name, int typeIndex, int firmware, int oper
     m.start(operation, argument);
 
     sim::Z4FamilyModel model(type, firmware);
+    if (setUp) setUp(model);
     sim::SimEndpoint endpoint(model);
     sim::SimTime now{0};
     auto forward = [&] {
@@ -102,7 +113,10 @@ void engineSeeds() {
     recordEngine("write-large-blocks", 1, 43, 1, 0);
     recordEngine("write-zcid-blocks", 4, 43, 1, 0);
     recordEngine("set-clock", 0, 43, 3, 0);
-    recordEngine("phonebook-read", 1, 43, 7, 0);
+    recordEngine("phonebook-read", 1, 43, 7, 0, 8000, [](sim::Z4FamilyModel& model) {
+        model.gsmModem().phonebook().set(1, "+36301234567", "Kov\xE1" "cs");
+        model.gsmModem().phonebook().set(4, "112", "SOS");
+    });
     recordEngine("phonebook-write", 1, 43, 8, 3);
     recordEngine("pin-off", 1, 43, 9, 0);
     recordEngine("balance", 1, 43, 11, 0);
@@ -116,28 +130,202 @@ void engineSeeds() {
     recordEngine("firmware-identify", 1, 43, 22, 0);
 }
 
-void searchSeeds() {
-    auto frame = [](Bytes& script, uint8_t p0, uint8_t p1, uint8_t p2, uint8_t p3) {
-        script.insert(script.end(), {0x80, p0, p1, p2, p3});
+// A device screen's operations against its simulated device, recorded as the
+// screen target's script: the actions, what the device answered and when time passed.
+// `prefix` is what the target reads before the script.
+void recordScreen(const std::string& target, const std::string& name, sim::DeviceModel& model, int type,
+                  const Bytes& prefix, bool oldFormat, const std::vector<Bytes>& actions) {
+    Bytes script = prefix;
+    fuzz::ScreenMachine m(type, {});
+    fuzz::SimulatedLine line(model);
+    line.attach(m);
+    if (oldFormat) devices::selectOldFormat(*m.screen);
+    m.screen->handOver();
+    auto answered = [&](const Bytes& due) { rawSteps(script, due); };
+    auto stepped = [&] { script.push_back(fuzz::kScreenTime); };  // 25 ms
+    auto runUntilReady = [&] {
+        if (!line.runUntilReady(60000, answered, stepped)) {
+            std::fprintf(stderr, "screen seed %s/%s: the screen did not get ready\n", target.c_str(), name.c_str());
+            std::exit(1);
+        }
     };
-    auto wait = [](Bytes& script, int steps) { script.insert(script.end(), static_cast<std::size_t>(steps), 0xFF); };
-    for (int code : {71, 100, 30, 50}) {
-        Bytes script = {0};
-        wait(script, 6);
-        frame(script, 0xAB, 0x00, 0xFF, static_cast<uint8_t>(code));
-        wait(script, 6);
-        write("search_reply", "identify-" + std::to_string(code), script);
+    runUntilReady();
+    for (const Bytes& action : actions) {
+        script.insert(script.end(), action.begin(), action.end());
+        fuzz::FuzzInput in(action.data(), action.size());
+        m.step(in);
+        runUntilReady();
     }
-    Bytes tracker = {0x80};
-    wait(tracker, 8);
-    frame(tracker, 0xAB, 0x00, 0xFF, 60);
-    wait(tracker, 6);
-    write("search_reply", "identify-tracker", tracker);
-    Bytes scan = {1};
-    wait(scan, 2);
-    frame(scan, 0xAB, 0x00, 0xFF, 71);
-    wait(scan, 2);
-    write("search_reply", "port-scan", scan);
+    write(target, name, script);
+}
+
+// The script step of an installer's action.
+Bytes action(fuzz::ScreenAction a, Bytes then = {}) {
+    then.insert(then.begin(), static_cast<uint8_t>(fuzz::kScreenAction + a));
+    return then;
+}
+
+// The script step that types `text` into the screen's editable control `name`.
+Bytes typeInto(int type, const std::string& name, const std::string& text) {
+    fuzz::ScreenMachine m(type, {});
+    const auto names = m.screen->editableControls();
+    const auto at = std::find(names.begin(), names.end(), name) - names.begin();
+    return action(fuzz::kActEdit, bytesOf(text, {static_cast<uint8_t>(at), static_cast<uint8_t>(text.size())}));
+}
+
+void screenSeeds() {
+    const Bytes read = action(fuzz::kActRead), write = action(fuzz::kActWrite);
+    {
+        sim::GprsModuleModel model;
+        recordScreen("gprs_module_reply", "read-write", model, 30, {}, false, {read, write});
+    }
+    {
+        sim::ConverterModel model;
+        recordScreen("converter_reply", "read-write", model, 50, {}, false,
+                     {read, typeInto(50, "Edit10", "12AB"), write});
+    }
+    {
+        sim::ConverterModel model;
+        recordScreen("converter_reply", "write-reads-first", model, 50, {}, false,
+                     {typeInto(50, "Edit10", "1234"), write});
+    }
+    {
+        sim::TrackerModel model;
+        recordScreen("tracker_reply", "new-read-write", model, 60, {0}, false, {read, write});
+    }
+    {
+        sim::TrackerModel model;
+        recordScreen("tracker_reply", "old-read-write", model, 60, {1}, true, {read, write});
+    }
+    {
+        sim::GeofenceModel model;
+        recordScreen("geofence_reply", "read-write", model, 61, {}, false, {read, write});
+    }
+}
+
+// Each device's memory as it comes from the maker (the converter with its account
+// code typed, which its screen asks for before a write).
+void deviceMemorySeeds() {
+    const char* names[] = {"gprs-module", "converter", "tracker-new", "tracker-old", "geofence"};
+    for (std::size_t i = 0; i < fuzz::deviceMemories().size(); ++i) {
+        const fuzz::DeviceMemory& device = fuzz::deviceMemories()[i];
+        const auto model = fuzz::makeDeviceModel(device.type);
+        if (device.type == 50) std::copy_n(Bytes{1, 2, 3, 4}.begin(), 4, model->memory().begin() + 106);
+        Bytes seed = fuzz::readPart(device, model->memory());
+        seed.insert(seed.begin(), static_cast<uint8_t>(i));
+        write("device_round_trip", names[i], seed);
+    }
+}
+
+// Each screen's controls as `vardeck-cli device read` writes them, and a few edits.
+void deviceJsonSeeds() {
+    const std::pair<int, uint8_t> screens[] = {{30, 0}, {50, 1}, {60, 2}, {61, 3}};
+    for (const auto& [type, selector] : screens) {
+        fuzz::ScreenMachine m(type, {});
+        const std::string text = controls::writeJson(cli::screenToJson(*m.screen));
+        write("device_json", "screen-" + std::to_string(type), bytesOf(text, {selector}));
+    }
+    write("device_json", "converter-edits",
+          bytesOf("{\"controls\": {\"CheckBox1\": {\"checked\": false}, \"Edit10\": {\"text\": \"12ab\"},"
+                  " \"SpinEdit1\": {\"value\": 300}}}", {1}));
+    write("device_json", "tracker-old-format",
+          bytesOf("{\"controls\": {\"Edit1\": {\"text\": \"192.000.002.010\"}, \"Edit2\": {\"text\": \"49000\"}}}",
+                  {0x82}));
+    write("device_json", "geofence-number", bytesOf("{\"controls\": {\"Edit1\": {\"text\": \"+36301234567\"}}}", {3}));
+}
+
+// The search target's script, run on a rig of its own as the target runs it, so that
+// each reply goes out right after the frame it answers.
+class SearchScript {
+public:
+    explicit SearchScript(uint8_t choice) : script{choice} {
+        if (choice % 2 == 0) {
+            if (choice & 0x80) rig.store("mode", "TRAXO");
+            rig.startSearch();
+        } else {
+            rig.usbDevices = {{"ttyUSB0 (usb-adapter)", "ttyUSB0", "/dev/serial/by-id/usb-adapter"}};
+            rig.comprt().FormActivate();
+            rig.comprt().BitBtn2Click();
+            line = &rig.portChannel;
+        }
+    }
+    void wait(int steps) {
+        for (int i = 0; i < steps; ++i) tick();
+    }
+    // Time passes until the line carries the identification frame; then the answer.
+    void answerIdentification(int code) {
+        for (int i = 0; i < 2000; ++i) {
+            const bool probed = !line->writes.empty() && line->writes.back() == Bytes(kIdentificationFrame.begin(),
+                                                                                       kIdentificationFrame.end());
+            line->writes.clear();
+            if (probed) break;
+            tick();
+        }
+        frame(0xAB, 0x00, 0xFF, static_cast<uint8_t>(code));
+    }
+    void frame(uint8_t p0, uint8_t p1, uint8_t p2, uint8_t p3) {
+        script.insert(script.end(), {0x80, p0, p1, p2, p3});
+        line->deliver(testing::replyFrame(p0, p1, p2, p3));
+    }
+    void button(uint8_t op) {
+        script.push_back(op);
+        if (op & 1) rig.form1().BitBtn1Click();
+        else rig.form1().BitBtn2Click();
+    }
+    // The steps so far, after checking that the search did what the seed is for.
+    const Bytes& made(const std::string& expectedCall) const {
+        if (rig.host.count(expectedCall) != 1) {
+            std::fprintf(stderr, "search seed: no \"%s\"\n", expectedCall.c_str());
+            std::exit(1);
+        }
+        return script;
+    }
+
+    Bytes script;
+    testing::SearchRig rig;
+    testing::FakeChannel* line = &rig.channel;
+
+private:
+    void tick() {
+        script.push_back(0xC0);  // 10 ms
+        rig.clock.advance(10);
+    }
+};
+
+void searchSeeds() {
+    const std::pair<int, std::string> found[] = {{30, "showForm1AsGprs"}, {71, "openZ4Configurator 71"},
+                                                 {100, "openZ4Configurator 100"},
+                                                 {50, "openForm5 1 GPRS to ContacdID konverter"},
+                                                 {61, "openForm7 1"}};
+    for (const auto& [code, call] : found) {
+        SearchScript s(0);
+        s.answerIdentification(code);
+        s.wait(250);
+        write("search_reply", "identify-" + std::to_string(code), s.made(call));
+    }
+    SearchScript tracker(0x80);
+    tracker.answerIdentification(60);
+    tracker.wait(250);
+    write("search_reply", "identify-tracker", tracker.made("openTraxomain 0"));
+
+    // A GPRS module found, then read and written in the main view, every frame answered.
+    SearchScript gprs(0);
+    gprs.answerIdentification(30);
+    gprs.wait(250);
+    gprs.button(0xBC);  // read
+    for (int i = 0; i < devices::GprsModuleConfigurator::kReadFrames; ++i) gprs.frame(0xAB, 0x00, static_cast<uint8_t>(i), static_cast<uint8_t>(i * 7));
+    gprs.button(0xBD);  // write
+    for (int i = 0; i < 400 && gprs.rig.form1().state() == 101; ++i) gprs.frame(0xAB, 0x01, static_cast<uint8_t>(i), 0);
+    if (gprs.rig.form1().state() != devices::GprsModuleConfigurator::kAllWritten) {
+        std::fprintf(stderr, "search seed: the GPRS module's write did not end (state %d)\n", gprs.rig.form1().state());
+        std::exit(1);
+    }
+    write("search_reply", "gprs-read-write", gprs.made("showForm1AsGprs"));
+
+    SearchScript scan(1);
+    scan.answerIdentification(71);
+    scan.wait(20);
+    write("search_reply", "port-scan", scan.made("message Ready COM1"));
 }
 
 void modemSeeds() {
@@ -302,6 +490,9 @@ void smallFileSeeds() {
 int main() {
     root = fs::path(VARDECK_SOURCE_DIR) / "fuzz/corpus";
     engineSeeds();
+    screenSeeds();
+    deviceJsonSeeds();
+    deviceMemorySeeds();
     searchSeeds();
     modemSeeds();
     imageSeeds();

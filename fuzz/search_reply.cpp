@@ -1,10 +1,12 @@
 // The device search's reply assembly: Form1's receive handler while it probes the line,
 // and the port selection's auto-detect, fed whatever a device on the line sends, in
 // pieces of any size, with their timers running in between. No reply, however broken,
-// hands the device to a screen that does not serve its type.
+// hands the device to a screen that does not serve its type. A GPRS module handed to
+// the main view may be read and written there, on the search's line.
 //
 // Input: which of the two listens, then a script of steps: raw bytes, a frame with a
-// correct check sum and four chosen bytes, or time passing.
+// correct check sum and four chosen bytes, the main view's read or write button, or
+// time passing.
 #include "brand/ModelTexts.h"
 #include "fuzz/FuzzInput.h"
 #include "tests/shell/SearchTestSupport.h"
@@ -20,9 +22,14 @@ void runScript(fuzz::FuzzInput& in, SearchRig& rig, FakeChannel& line) {
         if (op < 0x80) {
             const auto bytes = in.take(op % 16 + 1u);
             line.deliver({bytes.begin(), bytes.end()});
-        } else if (op < 0xC0) {
+        } else if (op < 0xBC) {
             const auto p = in.take(4);
             if (p.size() == 4) line.deliver(replyFrame(p[0], p[1], p[2], p[3]));
+        } else if (op < 0xC0) {
+            // The main view's read and write buttons: the GPRS module's transfer on the
+            // search's line, once the search has handed that module to the main view.
+            if (op & 1) rig.form1().BitBtn1Click();
+            else rig.form1().BitBtn2Click();
         } else {
             rig.clock.advance((op & 0x3F) * 10 + 10);
         }
