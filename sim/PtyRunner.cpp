@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <initializer_list>
 #include <poll.h>
 #include <termios.h>
 #include <time.h>
@@ -173,25 +174,23 @@ void PtyRunner::requestStop() {
     [[maybe_unused]] ssize_t ignored = ::write(stopWrite_, &byte, 1);
 }
 
-void PtyRunner::stopOnSignals() {
-    signalStopFd.store(stopWrite_);
+namespace {
+// Every signal named is passed to the run loop through the stop pipe.
+void forwardSignals(int stopWrite, std::initializer_list<int> signals) {
+    signalStopFd.store(stopWrite);
     struct sigaction action {};
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
-    // A closed terminal window ends the simulator the same orderly way.
-    sigaction(SIGHUP, &action, nullptr);
+    for (int signal : signals) sigaction(signal, &action, nullptr);
+}
+}  // namespace
+
+void PtyRunner::stopOnSignals() {
+    // A closed terminal window (SIGHUP) ends the simulator the same orderly way.
+    forwardSignals(stopWrite_, {SIGINT, SIGTERM, SIGHUP});
 }
 
-void PtyRunner::faultsOnSignals() {
-    signalStopFd.store(stopWrite_);
-    struct sigaction action {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGUSR1, &action, nullptr);
-    sigaction(SIGUSR2, &action, nullptr);
-}
+void PtyRunner::faultsOnSignals() { forwardSignals(stopWrite_, {SIGUSR1, SIGUSR2}); }
 
 PtyRunner::Requests PtyRunner::takeRequests() {
     Requests requests;
