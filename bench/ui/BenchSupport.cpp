@@ -6,7 +6,6 @@
 
 #include <atomic>
 #include <cstdlib>
-#include <memory>
 
 #include "brand/Brand.h"
 #include "settings/Settings.h"
@@ -29,11 +28,13 @@ void ensureApplication() {
     static int argc = 1;
     static char name[] = "vardeck-bench";
     static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QApplication> app;
+    // Made once and never destroyed: a QApplication destroyed by the exit handlers,
+    // after main has returned, crashed in its destructor.
+    static QApplication* app = nullptr;
     if (app) return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     defaultHandler = qInstallMessageHandler(quietOffscreen);
-    app = std::make_unique<QApplication>(argc, argv);
+    app = new QApplication(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
