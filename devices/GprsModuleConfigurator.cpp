@@ -23,7 +23,7 @@ std::string upperAscii(std::string text) {
 }  // namespace
 
 GprsModuleConfigurator::GprsModuleConfigurator(GprsModuleControls& controls, GprsModuleLine& line)
-    : c_(controls), line_(line), transfer_(line, copy_) {
+    : c_(controls), transfer_(line, copy_) {
     transfer_.onProgress = [this] { c_.kijelzo.setProgress(c_.kijelzo.progress() + 1); };
     transfer_.onStateEntered = [this](int state) { stateEntered(state); };
 }

@@ -57,7 +57,6 @@ private:
     void clientCodeModeChanged();
 
     GprsModuleControls& c_;
-    GprsModuleLine& line_;
     gprsmodule::WorkingCopy copy_{};
     // Bytes 0-3 as last read: what a list without a selection writes back.
     std::array<uint8_t, gprsmodule::kFirstAreaWriteCount> firstAreaAsRead_{};
