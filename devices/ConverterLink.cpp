@@ -3,6 +3,7 @@
 #include "devices/ConverterScreen.h"
 
 #include "brand/Brand.h"
+#include "devices/StoredPort.h"
 #include "serial/CommChannel.h"
 #include "settings/Settings.h"
 #include "z4link/Frame.h"
@@ -27,11 +28,7 @@ void ConverterScreen::adasTimer() {
         return;
     }
     if (!holdsChannel_ || !channel_.IsOpen()) {
-        std::string port = ReadSetting(brandInfo(env_.brand).brandKey, "comport");
-        if (port.empty()) port = "COM1";
-        channel_.SetDeviceName(port);
-        channel_.SetBaudRate(cbr9600);
-        channel_.Open();
+        openStoredPort(channel_, env_.brand, cbr9600);
         // A port that did not open is tried again on the next tick.
         holdsChannel_ = channel_.IsOpen();
     }

@@ -5,6 +5,7 @@
 #include "brand/Brand.h"
 #include "controls/Utf8.h"
 #include "devices/GeofenceCoordinates.h"
+#include "devices/StoredPort.h"
 #include "serial/CommChannel.h"
 #include "settings/Settings.h"
 #include "z4config/Cp1250.h"
@@ -105,11 +106,7 @@ void GeofenceScreen::adasTimer() {
         return;
     }
     if (!holdsChannel_) {
-        std::string port = ReadSetting(brandInfo(env_.brand).brandKey, "comport");
-        if (port.empty()) port = "COM1";
-        channel_.SetDeviceName(port);
-        channel_.SetBaudRate(cbr9600);
-        channel_.Open();
+        openStoredPort(channel_, env_.brand, cbr9600);
         holdsChannel_ = true;
     }
     if (holdOff_ > 0) {

@@ -2,6 +2,7 @@
 #include "devices/DeviceScreen.h"
 #include "devices/GprsModuleConfigurator.h"
 #include "devices/SixByteReply.h"
+#include "devices/StoredPort.h"
 #include "serial/CommChannel.h"
 #include "settings/Settings.h"
 
@@ -71,11 +72,7 @@ private:
     bool openChannel() {
         if (channel_.IsOpen()) return true;
         if (env_.searchHoldsChannel && env_.searchHoldsChannel()) return false;
-        std::string port = ReadSetting(brandInfo(env_.brand).brandKey, "comport");
-        if (port.empty()) port = "COM1";
-        channel_.SetDeviceName(port);
-        channel_.SetBaudRate(cbr9600);
-        channel_.Open();
+        openStoredPort(channel_, env_.brand, cbr9600);
         opened_ = true;
         return channel_.IsOpen();
     }

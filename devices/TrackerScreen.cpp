@@ -1,6 +1,7 @@
 #include "devices/TrackerScreen.h"
 
 #include "brand/Brand.h"
+#include "devices/StoredPort.h"
 #include "serial/CommChannel.h"
 #include "settings/Settings.h"
 #include "z4config/Cp1250.h"
@@ -193,11 +194,7 @@ void TrackerScreen::adasTimer() {
 void TrackerScreen::openChannelIfNeeded() {
     // A port that failed to open is tried again on the next tick.
     if (holdsChannel_ && channel_.IsOpen()) return;
-    std::string port = ReadSetting(brandInfo(env_.brand).brandKey, "comport");
-    if (port.empty()) port = "COM1";
-    channel_.SetDeviceName(port);
-    channel_.SetBaudRate(cbr4800);
-    channel_.Open();
+    const std::string port = openStoredPort(channel_, env_.brand, cbr4800);
     holdsChannel_ = true;
     sbar1.setPanel(1, port);
 }
