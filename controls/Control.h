@@ -1,7 +1,9 @@
 #pragma once
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace vardeck::controls {
 
@@ -38,19 +40,37 @@ public:
     ControlKind kind() const { return kind_; }
 
     bool enabled() const { return enabled_; }
-    void setEnabled(bool on) { enabled_ = on; }
+    void setEnabled(bool on) { assign(enabled_, on); }
     bool visible() const { return visible_; }
-    void setVisible(bool on) { visible_ = on; }
+    void setVisible(bool on) { assign(visible_, on); }
     // The caption of a check box, label, button, page, panel, menu item or window;
     // unused by the other kinds.
     const std::string& caption() const { return caption_; }
-    void setCaption(std::string text) { caption_ = std::move(text); }
+    void setCaption(std::string text) { assign(caption_, std::move(text)); }
     const Placement& placement() const { return placement_; }
-    Placement& placement() { return placement_; }
+    // The placement to change (counts as a change of the control).
+    Placement& editPlacement() {
+        changed();
+        return placement_;
+    }
+
+    // Goes up with every change of the control's state, so that a view can leave the
+    // widgets of unchanged controls alone.
+    std::uint64_t revision() const { return revision_; }
 
 protected:
     Control(ControlKind kind, std::string name, std::string caption = {})
         : name_(std::move(name)), caption_(std::move(caption)), kind_(kind) {}
+
+    void changed() { ++revision_; }
+    // Stores a new value of a member; a change raises the revision. True when it changed.
+    template <class T, class V>
+    bool assign(T& member, V&& value) {
+        if (member == value) return false;
+        member = std::forward<V>(value);
+        changed();
+        return true;
+    }
 
 private:
     std::string name_;
@@ -59,6 +79,7 @@ private:
     Placement placement_;
     bool enabled_ = true;
     bool visible_ = true;
+    std::uint64_t revision_ = 0;
 };
 
 }  // namespace vardeck::controls

@@ -29,11 +29,7 @@ std::string_view kindName(ControlKind kind) {
     return "control";
 }
 
-bool CheckBox::setChecked(bool on) {
-    if (checked_ == on) return false;
-    checked_ = on;
-    return true;
-}
+bool CheckBox::setChecked(bool on) { return assign(checked_, on); }
 
 bool EditMask::accepts(std::string_view text) const {
     const std::u32string chars = utf8Decode(text);
@@ -46,11 +42,7 @@ bool EditMask::accepts(std::string_view text) const {
     return true;
 }
 
-bool Edit::setText(std::string text) {
-    if (text_ == text) return false;
-    text_ = std::move(text);
-    return true;
-}
+bool Edit::setText(std::string text) { return assign(text_, std::move(text)); }
 
 std::size_t Edit::length() const { return utf8Length(text_); }
 
@@ -67,19 +59,18 @@ ComboBox::ComboBox(std::string name, std::vector<std::string> items, int itemInd
 
 bool ComboBox::setItemIndex(int index) {
     if (index < 0 || index >= count()) index = -1;
-    if (index == itemIndex_) return false;
-    itemIndex_ = index;
-    return true;
+    return assign(itemIndex_, index);
 }
 
 void ComboBox::setItems(std::vector<std::string> items) {
     items_ = std::move(items);
     itemIndex_ = -1;
+    changed();
 }
 
 std::string ComboBox::itemText() const { return itemIndex_ < 0 ? std::string() : items_[itemIndex_]; }
 
-void ComboBox::setItemCaption(int index, std::string text) { items_.at(index) = std::move(text); }
+void ComboBox::setItemCaption(int index, std::string text) { assign(items_.at(index), std::move(text)); }
 
 SpinEdit::SpinEdit(std::string name, int minValue, int maxValue, int value)
     : Control(ControlKind::SpinEdit, std::move(name)), min_(minValue), max_(std::max(minValue, maxValue)), value_(minValue) {
@@ -87,15 +78,12 @@ SpinEdit::SpinEdit(std::string name, int minValue, int maxValue, int value)
 }
 
 bool SpinEdit::setValue(long long value) {
-    const int limited = static_cast<int>(std::clamp<long long>(value, min_, max_));
-    if (limited == value_) return false;
-    value_ = limited;
-    return true;
+    return assign(value_, static_cast<int>(std::clamp<long long>(value, min_, max_)));
 }
 
 bool SpinEdit::setRange(int minValue, int maxValue) {
-    min_ = minValue;
-    max_ = std::max(minValue, maxValue);
+    assign(min_, minValue);
+    assign(max_, std::max(minValue, maxValue));
     return setValue(value_);
 }
 
@@ -111,7 +99,7 @@ std::uint32_t CheckList::checkedBits() const {
 }
 
 void CheckList::setCheckedBits(std::uint32_t bits) {
-    for (int i = 0; i < count() && i < 32; ++i) items_[i].checked = (bits >> i) & 1u;
+    for (int i = 0; i < count() && i < 32; ++i) assign(items_[i].checked, ((bits >> i) & 1u) != 0);
 }
 
 Grid::Grid(std::string name, int rowCount, int colCount, int fixedRows)
@@ -122,14 +110,14 @@ void Grid::setRowCount(int rows) {
     if (rows < fixed_) rows = fixed_;
     // Row-major storage: the cells of the rows that stay keep their place.
     cells_.resize(static_cast<std::size_t>(rows) * cols_);
-    rows_ = rows;
+    assign(rows_, rows);
     if (selectedRow_ >= rows_) select(-1, -1);
 }
 
 void Grid::select(int row, int col) {
     const bool inside = row >= 0 && row < rows_ && col >= 0 && col < cols_;
-    selectedRow_ = inside ? row : -1;
-    selectedCol_ = inside ? col : -1;
+    assign(selectedRow_, inside ? row : -1);
+    assign(selectedCol_, inside ? col : -1);
 }
 
 std::size_t Grid::index(int row, int col) const {

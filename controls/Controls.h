@@ -116,11 +116,11 @@ public:
     CheckList(std::string name, std::vector<std::string> captions);
     int count() const { return static_cast<int>(items_.size()); }
     bool checked(int index) const { return items_.at(index).checked; }
-    void setChecked(int index, bool on) { items_.at(index).checked = on; }
+    void setChecked(int index, bool on) { assign(items_.at(index).checked, on); }
     bool itemEnabled(int index) const { return items_.at(index).enabled; }
-    void setItemEnabled(int index, bool on) { items_.at(index).enabled = on; }
+    void setItemEnabled(int index, bool on) { assign(items_.at(index).enabled, on); }
     const std::string& itemCaption(int index) const { return items_.at(index).caption; }
-    void setItemCaption(int index, std::string text) { items_.at(index).caption = std::move(text); }
+    void setItemCaption(int index, std::string text) { assign(items_.at(index).caption, std::move(text)); }
     // Bit n set when item n (n < 32) is checked, and the reverse.
     std::uint32_t checkedBits() const;
     void setCheckedBits(std::uint32_t bits);
@@ -145,7 +145,7 @@ public:
     int fixedRows() const { return fixed_; }
     // Cells outside the grid are a programming error (std::out_of_range).
     const std::string& cell(int row, int col) const { return cells_.at(index(row, col)); }
-    void setCell(int row, int col, std::string text) { cells_.at(index(row, col)) = std::move(text); }
+    void setCell(int row, int col, std::string text) { assign(cells_.at(index(row, col)), std::move(text)); }
     // The selected cell (the one a view shows as current); -1, -1 while none is.
     int selectedRow() const { return selectedRow_; }
     int selectedCol() const { return selectedCol_; }
@@ -167,10 +167,10 @@ public:
     StatusBar(std::string name, int panelCount) : Control(ControlKind::StatusBar, std::move(name)), panels_(panelCount) {}
     int count() const { return static_cast<int>(panels_.size()); }
     const std::string& panel(int index) const { return panels_.at(index); }
-    void setPanel(int index, std::string text) { panels_.at(index) = std::move(text); }
+    void setPanel(int index, std::string text) { assign(panels_.at(index), std::move(text)); }
     // The background of the whole bar (a view shows a lost link in red).
     Rgb color() const { return color_; }
-    void setColor(Rgb c) { color_ = c; }
+    void setColor(Rgb c) { assign(color_, c); }
 
 private:
     std::vector<std::string> panels_;

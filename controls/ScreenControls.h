@@ -19,11 +19,11 @@ public:
         setVisible(visible);
     }
     Rgb color() const { return color_; }
-    void setColor(Rgb c) { color_ = c; }
+    void setColor(Rgb c) { assign(color_, c); }
     Rgb fontColor() const { return fontColor_; }
-    void setFontColor(Rgb c) { fontColor_ = c; }
+    void setFontColor(Rgb c) { assign(fontColor_, c); }
     const std::string& picture() const { return picture_; }
-    void setPicture(std::string name) { picture_ = std::move(name); }
+    void setPicture(std::string name) { assign(picture_, std::move(name)); }
 
 private:
     Rgb color_ = kButtonFace;
@@ -39,7 +39,7 @@ public:
         setVisible(visible);
     }
     const std::string& picture() const { return picture_; }
-    void setPicture(std::string name) { picture_ = std::move(name); }
+    void setPicture(std::string name) { assign(picture_, std::move(name)); }
 
 private:
     std::string picture_;
@@ -53,9 +53,9 @@ public:
         setVisible(visible);
     }
     bool lit() const { return lit_; }
-    void setLit(bool on) { lit_ = on; }
+    void setLit(bool on) { assign(lit_, on); }
     Rgb color() const { return color_; }
-    void setColor(Rgb c) { color_ = c; }
+    void setColor(Rgb c) { assign(color_, c); }
 
 private:
     bool lit_ = false;
@@ -67,17 +67,17 @@ class Gauge : public Control {
 public:
     explicit Gauge(std::string name, int max = 100) : Control(ControlKind::Gauge, std::move(name)), max_(max < 0 ? 0 : max) {}
     int progress() const { return progress_; }
-    void setProgress(int value) { progress_ = value < 0 ? 0 : (value > max_ ? max_ : value); }
+    void setProgress(int value) { assign(progress_, value < 0 ? 0 : (value > max_ ? max_ : value)); }
     int max() const { return max_; }
     // A new range (a screen shows operations of different lengths on one bar); the
     // progress stays within it.
     void setMax(int max) {
-        max_ = max < 0 ? 0 : max;
+        assign(max_, max < 0 ? 0 : max);
         setProgress(progress_);
     }
     // The colour of the bar (a signal gauge shows the strength band by it).
     Rgb color() const { return color_; }
-    void setColor(Rgb c) { color_ = c; }
+    void setColor(Rgb c) { assign(color_, c); }
 
 private:
     int progress_ = 0;
@@ -93,7 +93,7 @@ public:
         : Control(ControlKind::MenuItem, std::move(name), std::move(caption)), checkable_(checkable) {}
     bool checkable() const { return checkable_; }
     bool checked() const { return checked_; }
-    void setChecked(bool on) { checked_ = on; }
+    void setChecked(bool on) { assign(checked_, on); }
 
 private:
     bool checkable_;
@@ -107,9 +107,9 @@ public:
     explicit Form(std::string name, std::string caption = {})
         : Control(ControlKind::Form, std::move(name), std::move(caption)) {}
     Rgb color() const { return color_; }
-    void setColor(Rgb c) { color_ = c; }
+    void setColor(Rgb c) { assign(color_, c); }
     const std::string& icon() const { return icon_; }  // symbolic name; empty = the program's own
-    void setIcon(std::string name) { icon_ = std::move(name); }
+    void setIcon(std::string name) { assign(icon_, std::move(name)); }
 
 private:
     Rgb color_ = kButtonFace;

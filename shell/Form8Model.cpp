@@ -105,9 +105,9 @@ void Form8Model::applyBrandLayout() {
     if (!movedForBrand_) {
         movedForBrand_ = true;
         for (controls::Control* c : std::initializer_list<controls::Control*>{&BitBtn1, &BitBtn2, &Gauge2}) {
-            c->placement().topShift -= kBrand50Shift;
+            c->editPlacement().topShift -= kBrand50Shift;
         }
-        Form8.placement().heightShift -= kBrand50Shift;
+        Form8.editPlacement().heightShift -= kBrand50Shift;
     }
 }
 

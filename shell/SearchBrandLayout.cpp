@@ -60,7 +60,7 @@ void applyTo(controls::Control& control, const LayoutChange& change) {
         case P::Hide: control.setVisible(false); break;
         case P::Show: control.setVisible(true); break;
         case P::Caption: control.setCaption(change.text); break;
-        case P::Left: control.placement().left = change.number; break;
+        case P::Left: control.editPlacement().left = change.number; break;
         case P::Picture:
             if (control.kind() == ControlKind::Panel) static_cast<controls::Panel&>(control).setPicture(change.text);
             if (control.kind() == ControlKind::Picture) static_cast<controls::Picture&>(control).setPicture(change.text);

@@ -93,6 +93,9 @@ std::vector<std::string> ControlBinder::widgetsWithoutControl() const {
 
 void ControlBinder::userChanged(Control* control) {
     if (refreshing_) return;
+    for (Binding& b : bindings_) {
+        if (b.control == control) b.shown = false;
+    }
     if (onUserChange_) onUserChange_(control->name());
 }
 
@@ -193,16 +196,24 @@ void ControlBinder::connectObject(const Binding& binding) {
     }
 }
 
-void ControlBinder::refresh() {
+void ControlBinder::refresh() { refreshBindings(false); }
+
+void ControlBinder::refreshChanged() { refreshBindings(true); }
+
+void ControlBinder::refreshBindings(bool changedOnly) {
     refreshing_ = true;
     for (auto& b : bindings_) {
-        if (b.object) refreshOne(b);
+        if (!b.object) continue;
+        if (changedOnly && b.shown && b.shownRevision == b.control->revision()) continue;
+        refreshOne(b);
     }
     refreshing_ = false;
     if (afterRefresh) afterRefresh();
 }
 
-void ControlBinder::refreshOne(const Binding& binding) {
+void ControlBinder::refreshOne(Binding& binding) {
+    binding.shownRevision = binding.control->revision();
+    binding.shown = true;
     Control* control = binding.control;
     QSignalBlocker block(binding.object);
     auto* widget = qobject_cast<QWidget*>(binding.object.data());

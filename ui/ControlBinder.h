@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QWidget>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -24,8 +25,8 @@ namespace vardeck::ui {
 // multi-line text; list QComboBox, or QGroupBox of radio buttons;
 // spin edit QSpinBox; check list QListWidget; grid QTableWidget (its rows follow the
 // grid's row count, its header the fixed row); page a tab of a QTabWidget; status bar
-// QStatusBar with one QLabel a panel, on the bar's colour; panel ModelPanel, QLabel
-// or QFrame; picture PictureWidget (clicks reported) or QLabel; lamp LampWidget;
+// QStatusBar with one QLabel or StatusPanel a panel, on the bar's colour; panel
+// ModelPanel, QLabel or QFrame; picture PictureWidget (clicks reported) or QLabel; lamp LampWidget;
 // gauge QProgressBar, its bar in the gauge's colour; menu item QAction; window the
 // root widget (caption, colour, icon; showing and hiding windows is left to the program).
 class ControlBinder : public QObject {
@@ -38,6 +39,10 @@ public:
 
     // Model to widgets, for every bound control.
     void refresh();
+    // The same for the controls that changed since their widgets last showed them,
+    // and those a user changed or clicked since (Qt may have changed their widget on
+    // its own, as a check box's tick or a checkable action's mark).
+    void refreshChanged();
     // Run after every refresh: what a view shows beyond its controls' own state.
     std::function<void()> afterRefresh;
 
@@ -56,9 +61,12 @@ private:
         controls::Control* control;
         QPointer<QObject> object;
         QRect designed;  // the widget's geometry when bound, for placements
+        std::uint64_t shownRevision = 0;
+        bool shown = false;  // false until refreshed, and after a user's change
     };
+    void refreshBindings(bool changedOnly);
     void connectObject(const Binding& binding);
-    void refreshOne(const Binding& binding);
+    void refreshOne(Binding& binding);
     void applyPlacement(const Binding& binding);
     void userChanged(controls::Control* control);
 

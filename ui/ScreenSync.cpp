@@ -56,8 +56,11 @@ void ScreenSync::sync() { refreshViews(false); }
 void ScreenSync::refreshViews(bool hiddenToo) {
     for (View& view : views_) {
         if (!view.binder) continue;
-        if (hiddenToo || !view.binder->root() || view.shown()) {
+        if (hiddenToo) {
             view.binder->refresh();
+            view.stale = false;
+        } else if (!view.binder->root() || view.shown()) {
+            view.binder->refreshChanged();
             view.stale = false;
         } else {
             view.stale = true;

@@ -21,8 +21,9 @@ class ControlBinder;
 // afresh from that moment, one that merely keeps running is left alone.
 //
 // Timers and line notifications come on their own, many times a second (also the
-// timers of screens whose windows are hidden), and mostly change what a shown view
-// displays: after them, and after sync(), only the shown views are refreshed. A
+// timers of screens whose windows are hidden), and mostly change little of what a
+// shown view displays: after them, and after sync(), only the shown views are
+// refreshed, and in them only the widgets of controls that changed. A
 // hidden view catches up when it is shown, or at the next handle() (a user's action,
 // a call of the program) or routine event that shows or hides a window (a hand-over),
 // which refresh every view.

@@ -5,6 +5,7 @@
 #include "ui/widgets/ModelPanel.h"
 #include "ui/widgets/PictureSource.h"
 #include "ui/widgets/PictureWidget.h"
+#include "ui/widgets/StatusPanel.h"
 #include "controls/Controls.h"
 #include "controls/ScreenControls.h"
 
@@ -232,8 +233,16 @@ void showControlState(Control& control, QObject* object) {
         case ControlKind::StatusBar:
             if (auto* bar = qobject_cast<QStatusBar*>(object)) {
                 auto& model = static_cast<StatusBar&>(control);
-                auto labels = bar->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
-                for (int i = 0; i < model.count() && i < labels.size(); ++i) setTextIfChanged(labels[i], q(model.panel(i)));
+                // The panels in order: labels, and the panels of texts that change often.
+                int panel = 0;
+                for (QObject* child : bar->children()) {
+                    if (panel >= model.count()) break;
+                    if (auto* label = qobject_cast<QLabel*>(child)) {
+                        setTextIfChanged(label, q(model.panel(panel++)));
+                    } else if (auto* counter = qobject_cast<StatusPanel*>(child)) {
+                        counter->setText(q(model.panel(panel++)));
+                    }
+                }
                 setBackground(bar, model.color());
             }
             break;

@@ -67,11 +67,11 @@ constexpr int kAreaWindowHeightShift = -110;
 void applyBrandRearrangement(int brand, const ScreenTargets& t) {
     if (brand != 20) return;
     for (const char* name : {"BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4"}) {
-        Placement& p = t.find(name)->placement();
+        Placement& p = t.find(name)->editPlacement();
         p.top = kAreaButtonsTop;
         p.leftShift += kAreaButtonsLeftShift;
     }
-    Placement& help = t.find("RichEdit1")->placement();
+    Placement& help = t.find("RichEdit1")->editPlacement();
     help.top = kAreaButtonsTop + kHelpBoxGap;
     help.width = kHelpBoxWidth;
     help.height = kHelpBoxHeight;
@@ -80,8 +80,8 @@ void applyBrandRearrangement(int brand, const ScreenTargets& t) {
         memo.setColor(kConfiguratorColor);
         memo.setVisible(true);
     }
-    t.find("Memo6")->placement().height = kLongMemoHeight;
-    t.find("Z4Form1")->placement().heightShift += kAreaWindowHeightShift;
+    t.find("Memo6")->editPlacement().height = kLongMemoHeight;
+    t.find("Z4Form1")->editPlacement().heightShift += kAreaWindowHeightShift;
 }
 
 BrandOutcome applyBrandAdaptations(int brand, Language language, const std::string& company, ScreenTargets& t,

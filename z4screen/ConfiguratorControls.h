@@ -22,8 +22,8 @@ public:
     explicit ProgressGauge(std::string name) : Control(controls::ControlKind::Label, std::move(name)) {}
     int max() const { return max_; }
     int progress() const { return progress_; }
-    void setMax(int max) { max_ = max < 1 ? 1 : max; }
-    void setProgress(int progress) { progress_ = progress < 0 ? 0 : progress; }
+    void setMax(int max) { assign(max_, max < 1 ? 1 : max); }
+    void setProgress(int progress) { assign(progress_, progress < 0 ? 0 : progress); }
 
 private:
     int max_ = 100;

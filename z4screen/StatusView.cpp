@@ -57,9 +57,9 @@ void StatusView::open(const Setup& setup) {
                                                       &Edit7})
         c->setVisible(contactId);
     if (contactId) {
-        Z4Form2.placement().height = kContactIdHeight;
+        Z4Form2.editPlacement().height = kContactIdHeight;
     } else {
-        Z4Form2.placement().height.reset();
+        Z4Form2.editPlacement().height.reset();
     }
 
     if (!scaled_) {

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QProgressBar>
+#include <QStatusBar>
 #include <QTest>
 
 #include "tests/shell/TempFolder.h"
@@ -15,6 +16,7 @@
 #include "ui/widgets/ModelPanel.h"
 #include "ui/widgets/PictureSource.h"
 #include "ui/widgets/PictureWidget.h"
+#include "ui/widgets/StatusPanel.h"
 #include "controls/Controls.h"
 #include "controls/ScreenControls.h"
 
@@ -112,6 +114,61 @@ TEST(ScreenSync, RoutineEventsRefreshTheShownViewsOnly) {
     EXPECT_EQ(labelB->text(), "4");
 }
 
+// Routine refreshes leave the widgets of unchanged controls alone, but show every
+// control that changed since, and one whose widget a user changed even when the
+// screen kept the control as it was.
+TEST(Binder, RoutineRefreshShowsChangedAndUserTouchedControlsOnly) {
+    ControlRegistry registry;
+    auto& counter = registry.add<Label>("Counter", "TX: 1");
+    registry.add<Label>("Title", "Search");
+    auto& sound = registry.add<MenuItem>("Sound", "Sound", true);
+    QWidget root;
+    auto* counterLabel = new QLabel(&root);
+    counterLabel->setObjectName("Counter");
+    auto* titleLabel = new QLabel(&root);
+    titleLabel->setObjectName("Title");
+    auto* soundAction = new QAction(&root);
+    soundAction->setObjectName("Sound");
+    ui::ControlBinder binder(registry, &root, {});
+
+    titleLabel->setText("drawn over");  // not the model's doing: a routine refresh keeps it
+    counter.setCaption("TX: 2");
+    binder.refreshChanged();
+    EXPECT_EQ(counterLabel->text(), "TX: 2");
+    EXPECT_EQ(titleLabel->text(), "drawn over");
+    binder.refresh();
+    EXPECT_EQ(titleLabel->text(), "Search");
+
+    soundAction->trigger();  // Qt ticks the action; the screen leaves the item unchecked
+    ASSERT_FALSE(sound.checked());
+    binder.refreshChanged();
+    EXPECT_FALSE(soundAction->isChecked());
+}
+
+// A status bar's panels are its labels and counter panels, in the order they were added.
+TEST(Binder, StatusBarPanelsShowTheirTextsInOrder) {
+    ControlRegistry registry;
+    auto& status = registry.add<StatusBar>("StatusBar1", 3);
+    QWidget root;
+    auto* bar = new QStatusBar(&root);
+    bar->setObjectName("StatusBar1");
+    auto* port = new QLabel(bar);
+    auto* sent = new ui::StatusPanel(80, bar);
+    auto* received = new ui::StatusPanel(80, bar);
+    bar->addWidget(port, 1);
+    bar->addWidget(sent);
+    bar->addWidget(received);
+    ui::ControlBinder binder(registry, &root, {});
+
+    status.setPanel(0, "ttyUSB0");
+    status.setPanel(1, "TX: 7");
+    status.setPanel(2, "RX: 3");
+    binder.refreshChanged();
+    EXPECT_EQ(port->text(), "ttyUSB0");
+    EXPECT_EQ(sent->text(), "TX: 7");
+    EXPECT_EQ(received->text(), "RX: 3");
+}
+
 TEST(Binder, MovesHandPlacedWidgetsAsTheScreenPlacesThem) {
     ControlRegistry registry;
     auto& button = registry.add<Button>("BitBtn1", "Kilépés");
@@ -125,8 +182,8 @@ TEST(Binder, MovesHandPlacedWidgetsAsTheScreenPlacesThem) {
     logoWidget->setGeometry(200, 10, 120, 60);
     ui::ControlBinder binder(registry, &root, nullptr);
 
-    button.placement().topShift = -200;
-    logo.placement().left = 24;
+    button.editPlacement().topShift = -200;
+    logo.editPlacement().left = 24;
     binder.refresh();
     EXPECT_EQ(buttonWidget->geometry(), QRect(40, 100, 100, 25));
     EXPECT_EQ(logoWidget->geometry(), QRect(24, 10, 120, 60));

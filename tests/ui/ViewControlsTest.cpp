@@ -20,6 +20,7 @@
 #include "ui/views/Form8View.h"
 #include "ui/widgets/ModelPanel.h"
 #include "ui/widgets/PictureWidget.h"
+#include "ui/widgets/StatusPanel.h"
 #include "controls/Controls.h"
 
 namespace vardeck {
@@ -84,7 +85,9 @@ TEST(ViewControls, TheTextsOfTheViews) {
     EXPECT_EQ(text(f8, "Button2"), "Demo");
     EXPECT_EQ(text(f8, "BitBtn2"), "COM port");
     EXPECT_EQ(text(f8, "BitBtn3"), "COM port");
-    EXPECT_EQ(f8.findChild<QStatusBar*>("StatusBar1")->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly).size(), 5);
+    auto* status = f8.findChild<QStatusBar*>("StatusBar1");
+    EXPECT_EQ(status->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly).size(), 1);  // the port
+    EXPECT_EQ(status->findChildren<ui::StatusPanel*>(QString(), Qt::FindDirectChildrenOnly).size(), 4);  // the counters
     for (const char* flag : {"Image7", "Image8", "Image9", "Image11"}) {
         EXPECT_FALSE(f8.findChild<ui::PictureWidget*>(flag)->pixmap().isNull()) << flag;
     }

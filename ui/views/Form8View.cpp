@@ -4,6 +4,7 @@
 #include "ui/widgets/LampWidget.h"
 #include "ui/widgets/ModelPanel.h"
 #include "ui/widgets/PictureWidget.h"
+#include "ui/widgets/StatusPanel.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -31,20 +32,6 @@ QPushButton* button(QWidget* parent, const char* name) {
     b->setMinimumWidth(110);
     return b;
 }
-
-// A status panel whose text changes with every probe (the device code and the frame
-// counters). Its size follows its design width, not its text, so that a new count
-// repaints the panel alone instead of laying the whole bar out again (ten times a
-// second while the search runs); the short texts it shows fit that width.
-class CounterPanel : public QLabel {
-public:
-    using QLabel::QLabel;
-    QSize sizeHint() const override {
-        const QMargins m = contentsMargins();
-        return {minimumWidth(), fontMetrics().height() + m.top() + m.bottom() + 2 * margin()};
-    }
-    QSize minimumSizeHint() const override { return sizeHint(); }
-};
 
 // The picture of a model panel when the brand gives it none.
 constexpr const char* kModulePicture = "ui/pictures/module";
@@ -136,14 +123,14 @@ void Form8View::build() {
 
     auto* status = named(new QStatusBar(this), "StatusBar1");
     status->setSizeGripEnabled(false);
-    // Panel 0 names the port, which may be a long device path.
-    const int widths[] = {160, 80, 80, 80, 80};
-    for (int width : widths) {
-        auto* panel = width == widths[0] ? new QLabel(status) : new CounterPanel(status);
-        panel->setMinimumWidth(width);
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        status->addWidget(panel, width == widths[0] ? 3 : 1);
-    }
+    // Panel 0 names the port, which may be a long device path; it takes the room the
+    // counters leave.
+    auto* portPanel = new QLabel(status);
+    portPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    portPanel->setMinimumWidth(160);
+    status->addWidget(portPanel, 1);
+    // The device code and the frame counters, a new text with every probe.
+    for (int i = 0; i < 4; ++i) status->addWidget(new StatusPanel(80, status));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 0);
