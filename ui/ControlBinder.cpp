@@ -94,7 +94,7 @@ std::vector<std::string> ControlBinder::widgetsWithoutControl() const {
 void ControlBinder::userChanged(Control* control) {
     if (refreshing_) return;
     for (Binding& b : bindings_) {
-        if (b.control == control) b.shown = false;
+        if (b.control == control) b.shownRevision.reset();
     }
     if (onUserChange_) onUserChange_(control->name());
 }
@@ -204,7 +204,7 @@ void ControlBinder::refreshBindings(bool changedOnly) {
     refreshing_ = true;
     for (auto& b : bindings_) {
         if (!b.object) continue;
-        if (changedOnly && b.shown && b.shownRevision == b.control->revision()) continue;
+        if (changedOnly && b.shownRevision == b.control->revision()) continue;
         refreshOne(b);
     }
     refreshing_ = false;
@@ -213,7 +213,6 @@ void ControlBinder::refreshBindings(bool changedOnly) {
 
 void ControlBinder::refreshOne(Binding& binding) {
     binding.shownRevision = binding.control->revision();
-    binding.shown = true;
     Control* control = binding.control;
     QSignalBlocker block(binding.object);
     auto* widget = qobject_cast<QWidget*>(binding.object.data());

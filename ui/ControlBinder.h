@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,8 +27,8 @@ namespace vardeck::ui {
 // spin edit QSpinBox; check list QListWidget; grid QTableWidget (its rows follow the
 // grid's row count, its header the fixed row); page a tab of a QTabWidget; status bar
 // QStatusBar with one QLabel or StatusPanel a panel, on the bar's colour; panel
-// ModelPanel, QLabel or QFrame; picture PictureWidget (clicks reported) or QLabel; lamp LampWidget;
-// gauge QProgressBar, its bar in the gauge's colour; menu item QAction; window the
+// ModelPanel, QLabel or QFrame; picture PictureWidget (clicks reported) or QLabel;
+// lamp LampWidget; gauge QProgressBar, its bar in the gauge's colour; menu item QAction; window the
 // root widget (caption, colour, icon; showing and hiding windows is left to the program).
 class ControlBinder : public QObject {
     Q_OBJECT
@@ -61,8 +62,8 @@ private:
         controls::Control* control;
         QPointer<QObject> object;
         QRect designed;  // the widget's geometry when bound, for placements
-        std::uint64_t shownRevision = 0;
-        bool shown = false;  // false until refreshed, and after a user's change
+        // The control's revision its widget shows; none until refreshed, and after a user's change.
+        std::optional<std::uint64_t> shownRevision = std::nullopt;
     };
     void refreshBindings(bool changedOnly);
     void connectObject(const Binding& binding);
