@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <initializer_list>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <termios.h>
 #include <time.h>
 #include <unistd.h>
@@ -64,6 +65,14 @@ void closeFd(int& fd) {
 }
 
 std::string errnoText(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
+
+// A paced line keeps time as a UART does, to a few microseconds: the runner sleeps
+// until this long before the next reply byte is due and waits out the rest awake. An
+// idle virtual CPU wakes a tenth of a millisecond and more after its timer; slept
+// through to the due time, that delay would be added to every reply the program
+// waits for. (The program's bytes are taken in at their due times whenever the
+// runner gets to them, so their wake-ups need no such care.)
+constexpr SimTime kAwakeBeforeDue{250};
 
 }  // namespace
 
@@ -250,15 +259,16 @@ bool PtyRunner::run(std::string& error) {
         error = "the pseudo-terminal is not open";
         return false;
     }
+    // The kernel's default timer slack (50 us) would add to every paced wake-up.
+    if (options_.pace) prctl(PR_SET_TIMERSLACK, 1UL);
     for (;;) {
         writeDueReplies();
 
         timespec timeout{};
         timespec* timeoutPtr = nullptr;
-        if (const std::optional<SimTime> next = device_.nextEvent()) {
-            const long long wait = std::max<long long>(0, (*next - elapsed()).count());
-            timeout.tv_sec = static_cast<time_t>(wait / 1000000);
-            timeout.tv_nsec = static_cast<long>(wait % 1000000) * 1000;
+        if (const std::optional<SimTime> wait = nextWait()) {
+            timeout.tv_sec = static_cast<time_t>(wait->count() / 1000000);
+            timeout.tv_nsec = static_cast<long>(wait->count() % 1000000) * 1000;
             timeoutPtr = &timeout;
         }
         pollfd fds[2] = {{master_, POLLIN, 0}, {stopRead_, POLLIN, 0}};
@@ -289,6 +299,18 @@ bool PtyRunner::run(std::string& error) {
             sleepBriefly();
         }
     }
+}
+
+std::optional<SimTime> PtyRunner::nextWait() const {
+    const SimTime now = elapsed();
+    std::optional<SimTime> wait;
+    if (const std::optional<SimTime> next = device_.nextEvent()) {
+        wait = std::max(SimTime{0}, *next - now);
+        if (options_.pace && device_.nextReplyDue() == next) {
+            wait = std::max(SimTime{0}, *wait - kAwakeBeforeDue);
+        }
+    }
+    return wait;
 }
 
 void PtyRunner::updateByteTime() {

@@ -78,6 +78,9 @@ private:
     SimTime elapsed() const;
     void readFromProgram();
     void writeDueReplies();
+    // How long run() may sleep before its next event; none when only the line or a
+    // request can wake it.
+    std::optional<SimTime> nextWait() const;
     void updateByteTime();
     void logFramesReceivedSince(std::size_t firstNew);
     void flushReplyLog();

@@ -103,9 +103,14 @@ std::optional<SimTime> SimEndpoint::nextEvent() const {
     auto earliest = [&next](SimTime t) {
         if (!next || t < *next) next = t;
     };
-    if (!inFlight_.empty()) earliest(inFlight_.front().due + latency_);
+    if (const std::optional<SimTime> reply = nextReplyDue()) earliest(*reply);
     if (!inbound_.empty()) earliest(inbound_.front().due);
     return next;
+}
+
+std::optional<SimTime> SimEndpoint::nextReplyDue() const {
+    if (inFlight_.empty()) return std::nullopt;
+    return inFlight_.front().due + latency_;
 }
 
 }  // namespace vardeck::sim

@@ -59,6 +59,8 @@ public:
     // When the next byte arrives (at the model or at the program) or the model
     // wants the time, whichever is first.
     std::optional<SimTime> nextEvent() const;
+    // When the next reply bytes reach the program; none while nothing is on its way.
+    std::optional<SimTime> nextReplyDue() const;
     // Bytes still on their way, for tests.
     std::size_t bytesInFlight() const { return inFlight_.size(); }
     // Throws away the bytes in flight (nobody is listening any more).
