@@ -87,8 +87,9 @@ std::string escape(std::string_view text, std::string_view special, std::string_
     return out;
 }
 
-std::vector<std::string_view> splitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
+// Calls fn with each line of the text, without its line end.
+template <typename Fn>
+void forEachLine(std::string_view text, Fn fn) {
     while (!text.empty()) {
         size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
@@ -96,11 +97,16 @@ std::vector<std::string_view> splitLines(std::string_view text) {
         // converted line ends twice): a CR kept in the line would be read once as part
         // of the value and, after the next save wrote the line back, no more.
         while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.push_back(line);
+        fn(line);
         if (end == std::string_view::npos) break;
         text.remove_prefix(end + 1);
     }
-    return lines;
+}
+
+size_t lineCount(std::string_view text) {
+    if (text.empty()) return 0;
+    const size_t ends = static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+    return text.back() == '\n' ? ends : ends + 1;
 }
 
 }  // namespace
@@ -112,12 +118,18 @@ std::string escapeName(std::string_view name) { return escape(name, "=", "[;#");
 std::string unescape(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 && hexValue(text[i + 2]) >= 0) {
+    for (size_t i = 0; i < text.size();) {
+        // Everything up to the next "%" is taken as it is, in one piece.
+        const size_t percent = std::min(text.find('%', i), text.size());
+        out.append(text.substr(i, percent - i));
+        i = percent;
+        if (i == text.size()) break;
+        if (i + 2 < text.size() && hexValue(text[i + 1]) >= 0 && hexValue(text[i + 2]) >= 0) {
             out += char(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
-            i += 2;
+            i += 3;
         } else {
-            out += text[i];
+            out += '%';
+            ++i;
         }
     }
     return out;
@@ -148,7 +160,8 @@ SettingsDocument SettingsDocument::parse(std::string_view text) {
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);  // a BOM left by an editor
     bool hasContent = false, hasSection = false;
     std::optional<std::string> section;  // the key of the lines that follow; none after a broken header
-    for (std::string_view raw : splitLines(text)) {
+    doc.lines_.reserve(lineCount(text));
+    forEachLine(text, [&](std::string_view raw) {
         Line line = parseLine(raw, section);
         std::string_view content = trimBlanks(raw);
         if (line.kind == Kind::Section) {
@@ -159,7 +172,7 @@ SettingsDocument SettingsDocument::parse(std::string_view text) {
         }
         if (!content.empty() && content[0] != ';' && content[0] != '#') hasContent = true;
         doc.lines_.push_back(std::move(line));
-    }
+    });
     doc.looksLikeSettings_ = text.find('\0') == std::string_view::npos && (hasSection || !hasContent);
     return doc;
 }

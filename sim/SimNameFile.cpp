@@ -2,7 +2,9 @@
 
 #include "sim/MemoryFile.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <utility>
 #include <vector>
 
 namespace vardeck::sim {
@@ -15,28 +17,28 @@ constexpr std::size_t kMaxFileSize = 1024 * 1024;
 constexpr std::size_t kMaxCountDigits = 3;
 
 bool splitLines(std::string_view text, std::vector<std::string_view>& lines, std::string& error) {
+    constexpr auto kMaxLines = static_cast<std::size_t>(kSimNameFileLines);
     std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\0') {
+    while (start < text.size() && lines.size() <= kMaxLines) {
+        const std::size_t newline = std::min(text.find('\n', start), text.size());
+        const std::string_view line = text.substr(start, newline - start);
+        // The first NUL or CR of the line, in the order they stand: a CR is allowed
+        // only right before the line's LF.
+        const std::size_t nul = line.find('\0');
+        const std::size_t cr = line.find('\r');
+        if (nul < cr) {
             error = "holds a NUL byte";
             return false;
         }
-        if (c == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n')) {
+        const bool crEndsLine = cr + 1 == line.size() && newline < text.size();
+        if (cr != std::string_view::npos && !crEndsLine) {
             error = "holds a CR that does not end a line (line " + std::to_string(lines.size() + 1) + ")";
             return false;
         }
-        if (c != '\n') continue;
-        const std::size_t end = (i > start && text[i - 1] == '\r') ? i - 1 : i;
-        lines.push_back(text.substr(start, end - start));
-        start = i + 1;
-        if (lines.size() > static_cast<std::size_t>(kSimNameFileLines)) break;
+        lines.push_back(crEndsLine ? line.substr(0, cr) : line);
+        start = newline + 1;
     }
-    // A last line without a line end still counts.
-    if (start < text.size() && lines.size() <= static_cast<std::size_t>(kSimNameFileLines)) {
-        lines.push_back(text.substr(start));
-    }
-    if (lines.size() > static_cast<std::size_t>(kSimNameFileLines)) {
+    if (lines.size() > kMaxLines) {
         error = "has more than " + std::to_string(kSimNameFileLines) + " lines";
         return false;
     }
@@ -57,6 +59,7 @@ bool validRowCount(std::string_view line) {
 
 bool parseSimNameFile(std::string_view text, SimPhonebook& phonebook, std::string& error) {
     std::vector<std::string_view> lines;
+    lines.reserve(static_cast<std::size_t>(kSimNameFileLines) + 1);
     if (!splitLines(text, lines, error)) return false;
     if (lines.empty() || !validRowCount(lines[0])) {
         const std::string first = lines.empty() ? std::string() : std::string(lines[0].substr(0, 20));
@@ -70,7 +73,7 @@ bool parseSimNameFile(std::string_view text, SimPhonebook& phonebook, std::strin
         const std::string_view name = numberLine + 1 < lines.size() ? lines[numberLine + 1] : std::string_view();
         read.set(row, std::string(lines[numberLine]), std::string(name));
     }
-    phonebook = read;
+    phonebook = std::move(read);
     return true;
 }
 
@@ -78,7 +81,7 @@ std::string formatSimNameFile(const SimPhonebook& phonebook) {
     std::string text = std::to_string(phonebook.lastOccupied() + 1) + "\r\n";
     for (int row = 1; row <= SimPhonebook::kLocations; ++row) {
         const PhonebookEntry& entry = phonebook.at(row);
-        text += entry.number + "\r\n" + entry.name + "\r\n";
+        text.append(entry.number).append("\r\n").append(entry.name).append("\r\n");
     }
     return text;
 }

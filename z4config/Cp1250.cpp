@@ -72,6 +72,10 @@ std::string cp1250BytesToUtf8(std::string_view bytes) {
 }
 
 std::string utf8ToCp1250Bytes(std::string_view text) {
+    // Plain ASCII (phone numbers, most names) is the same in both.
+    if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        return std::string(text);
+    }
     const std::vector<std::uint8_t> bytes = utf8ToCp1250(text);
     return std::string(bytes.begin(), bytes.end());
 }

@@ -20,9 +20,16 @@ std::string toUtf8(std::string_view bytes, bool utf8) {
 
 std::string writeSimNames(const SimNames& names) {
     std::string out = std::to_string(names.rowCount) + "\r\n";
+    std::size_t size = out.size() + 4 * SimNames::kRows;
     for (int row = 0; row < SimNames::kRows; ++row) {
-        out += utf8ToCp1250Bytes(names.numbers[static_cast<std::size_t>(row)]) + "\r\n";
-        out += utf8ToCp1250Bytes(names.names[static_cast<std::size_t>(row)]) + "\r\n";
+        size += names.numbers[static_cast<std::size_t>(row)].size() + names.names[static_cast<std::size_t>(row)].size();
+    }
+    out.reserve(size);
+    for (int row = 0; row < SimNames::kRows; ++row) {
+        out += utf8ToCp1250Bytes(names.numbers[static_cast<std::size_t>(row)]);
+        out += "\r\n";
+        out += utf8ToCp1250Bytes(names.names[static_cast<std::size_t>(row)]);
+        out += "\r\n";
     }
     return out;
 }
@@ -37,6 +44,7 @@ std::optional<SimNames> readSimNames(std::string_view bytes, std::string& reason
     }
     const bool utf8 = controls::utf8Valid(bytes);
     std::vector<std::string_view> lines;
+    lines.reserve(SimNames::kLines + 1);
     std::size_t start = 0;
     while (start < bytes.size()) {
         std::size_t end = bytes.find('\n', start);

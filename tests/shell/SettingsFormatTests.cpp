@@ -91,6 +91,12 @@ TEST(SettingsFormat, HandEditedFileIsReadAndItsLinesKeptOnRewrite) {
         << text;
 }
 
+TEST(SettingsFormat, PercentWithoutTwoHexDigitsIsTakenLiterally) {
+    EXPECT_EQ(unescape("%41%4%zz%"), "A%4%zz%");
+    EXPECT_EQ(unescape("a%e9b%4"), "a\xE9" "b%4");
+    EXPECT_EQ(unescape("%%41"), "%A");
+}
+
 TEST(SettingsFormat, FirstOfDuplicatedValuesIsReadAndReplaced) {
     SettingsDocument doc = SettingsDocument::parse("[\\a]\nx=1\n[\\b]\ny=0\n[\\A]\nx=2\nz=3\n");
     EXPECT_EQ(doc.get("\\a", "x"), "1");

@@ -76,6 +76,8 @@ TEST(SimNameFile, RefusesWhatIsNotThatFormatAsAUsageError) {
         {"negative count", "-1\r\n"},
         {"NUL byte", std::string("1\r\n12\0\r\n", 8)},
         {"lone CR", "1\r\n12\r34\r\n"},
+        {"CR before CR LF", "1\r\n12\r\r\n"},
+        {"CR at the end", "1\r\n12\r"},
     };
     for (std::size_t i = 0; i < bad.size(); ++i) {
         SCOPED_TRACE(bad[i].first);
