@@ -425,11 +425,14 @@ void simNameSeeds() {
     names.names[0] = "Kovács";
     names.numbers[2] = "+36209876543";
     names.names[2] = "Ügyelet";
-    write("sim_name_file", "program", bytesOf(z4config::writeSimNames(names)));
     sim::SimPhonebook phonebook;
     phonebook.set(1, "+36301234567", "Kov\xE1" "cs");
     phonebook.set(250, "112", "SIM250");
-    write("sim_name_file", "simulator", bytesOf(sim::formatSimNameFile(phonebook)));
+    // The program and the simulator read the same format: each reader gets both files.
+    for (const char* target : {"sim_name_file", "sim_phonebook_file"}) {
+        write(target, "program", bytesOf(z4config::writeSimNames(names)));
+        write(target, "simulator", bytesOf(sim::formatSimNameFile(phonebook)));
+    }
 }
 
 void jpegSeed() {

@@ -157,7 +157,9 @@ bool sameIgnoringAsciiCase(std::string_view a, std::string_view b) {
 
 SettingsDocument SettingsDocument::parse(std::string_view text) {
     SettingsDocument doc;
-    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);  // a BOM left by an editor
+    // Byte order marks left by editors, one by each that saved the file: the file is
+    // written back without them, so all go, or the next read would see another first line.
+    while (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     bool hasContent = false, hasSection = false;
     std::optional<std::string> section;  // the key of the lines that follow; none after a broken header
     doc.lines_.reserve(lineCount(text));

@@ -20,6 +20,7 @@ std::string toUtf8(std::string_view bytes, bool utf8) {
 
 std::string writeSimNames(const SimNames& names) {
     std::string out = std::to_string(names.rowCount) + "\r\n";
+    // The UTF-8 texts' sizes bound their CP1250 sizes: one allocation for the file.
     std::size_t size = out.size() + 4 * SimNames::kRows;
     for (int row = 0; row < SimNames::kRows; ++row) {
         size += names.numbers[static_cast<std::size_t>(row)].size() + names.names[static_cast<std::size_t>(row)].size();

@@ -129,6 +129,11 @@ TEST(SettingsFormat, ValuesReadTheSameBeforeAndAfterARewrite) {
     const SettingsDocument doc = SettingsDocument::parse("[\\a]\r\r\nx=1\r\r\n;\r\r");
     EXPECT_EQ(doc.get("\\a", "x"), "1");
     EXPECT_EQ(roundTrip(doc).serialize(), doc.serialize());
+
+    // Byte order marks left by two editors in turn: the first line reads the same after a save.
+    const SettingsDocument marks = SettingsDocument::parse("\xEF\xBB\xBF\xEF\xBB\xBF[\\a]\nx=1\n");
+    EXPECT_EQ(marks.get("\\a", "x"), "1");
+    EXPECT_EQ(roundTrip(marks).serialize(), marks.serialize());
 }
 
 TEST(SettingsFormat, OnlySettingsLikeTextMayBeRewritten) {
