@@ -67,12 +67,14 @@ void closeFd(int& fd) {
 std::string errnoText(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
 
 // A paced line keeps time as a UART does, to a few microseconds: the runner sleeps
-// until this long before the next reply byte is due and waits out the rest awake. An
-// idle virtual CPU wakes a tenth of a millisecond and more after its timer; slept
-// through to the due time, that delay would be added to every reply the program
-// waits for. (The program's bytes are taken in at their due times whenever the
-// runner gets to them, so their wake-ups need no such care.)
+// until this long before the next reply byte is due and waits out the rest awake, and
+// while a reply goes out at a line speed of a few kbit/s or more it does not sleep
+// between its bytes at all. An idle virtual CPU wakes a tenth of a millisecond and
+// more after its timer, now and then far more; slept through, that delay would be
+// added to every reply the program waits for. (The program's bytes are taken in at
+// their due times whenever the runner gets to them, so their wake-ups need no such care.)
 constexpr SimTime kAwakeBeforeDue{250};
+constexpr SimTime kAwakeAfterReplyByte{2000};
 
 }  // namespace
 
@@ -307,7 +309,7 @@ std::optional<SimTime> PtyRunner::nextWait() const {
     if (const std::optional<SimTime> next = device_.nextEvent()) {
         wait = std::max(SimTime{0}, *next - now);
         if (options_.pace && device_.nextReplyDue() == next) {
-            wait = std::max(SimTime{0}, *wait - kAwakeBeforeDue);
+            wait = now < awakeUntil_ ? SimTime{0} : std::max(SimTime{0}, *wait - kAwakeBeforeDue);
         }
     }
     return wait;
@@ -349,6 +351,7 @@ void PtyRunner::writeDueReplies() {
         const ssize_t n = ::write(master_, due.data() + sent, split ? 1 : due.size() - sent);
         if (n > 0) {
             sent += static_cast<std::size_t>(n);
+            awakeUntil_ = elapsed() + kAwakeAfterReplyByte;
         } else if (n < 0 && errno == EINTR) {
             continue;
         } else {

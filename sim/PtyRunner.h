@@ -99,6 +99,8 @@ private:
     // Reply log lines wait until the frames that caused them are logged.
     std::vector<std::string> pendingReplyLog_;
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+    // A paced runner does not sleep before its next reply byte until then.
+    SimTime awakeUntil_{0};
 };
 
 }  // namespace vardeck::sim
